@@ -1,0 +1,15 @@
+// VortaneRcon: the remote console's window program.
+#include <QApplication>
+
+#include "ui/AppServices.h"
+#include "ui/frmRcon/frmRcon.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("VortaneRcon"));
+  ui::AppServices services;
+  ui::frmRcon window(services.services());
+  services.setDialogParent(&window);
+  window.show();
+  return QApplication::exec();
+}

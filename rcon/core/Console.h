@@ -1,0 +1,20 @@
+#pragma once
+// The console: its text and whether it changed since it was last cleared, opened or saved.
+#include <string_view>
+
+#include "core/ConsoleBuffer.h"
+
+namespace rcon {
+
+struct Console {
+  ConsoleBuffer buffer;
+  bool blnConsoleChanged = false;
+
+  // Every change of the console marks it as unsaved, appends by the program included.
+  void append(std::string_view bytes) {
+    buffer.append(bytes);
+    blnConsoleChanged = true;
+  }
+};
+
+}  // namespace rcon

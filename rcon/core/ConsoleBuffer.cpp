@@ -1,0 +1,50 @@
+#include "core/ConsoleBuffer.h"
+
+#include <cstring>
+
+namespace rcon {
+
+ConsoleBuffer::ConsoleBuffer() : lineStarts_{0} {}
+
+void ConsoleBuffer::append(std::string_view bytes) {
+  if (bytes.empty()) return;
+  const std::size_t from = text_.size();
+  text_.append(bytes);
+  indexFrom(from);
+  ++revision_;
+}
+
+void ConsoleBuffer::assign(std::string bytes) {
+  text_ = std::move(bytes);
+  lineStarts_.assign(1, 0);
+  indexFrom(0);
+  ++revision_;
+}
+
+void ConsoleBuffer::clear() {
+  text_.clear();
+  text_.shrink_to_fit();
+  lineStarts_.assign(1, 0);
+  lineStarts_.shrink_to_fit();
+  ++revision_;
+}
+
+void ConsoleBuffer::indexFrom(std::size_t offset) {
+  const char* data = text_.data();
+  const std::size_t size = text_.size();
+  while (offset < size) {
+    const void* found = std::memchr(data + offset, '\n', size - offset);
+    if (found == nullptr) break;
+    offset = static_cast<std::size_t>(static_cast<const char*>(found) - data) + 1;
+    lineStarts_.push_back(offset);
+  }
+}
+
+std::string_view ConsoleBuffer::line(std::size_t line) const {
+  const std::size_t start = lineStarts_[line];
+  std::size_t end = line + 1 < lineStarts_.size() ? lineStarts_[line + 1] - 1 : text_.size();
+  if (end > start && line + 1 < lineStarts_.size() && text_[end - 1] == '\r') --end;
+  return std::string_view(text_).substr(start, end - start);
+}
+
+}  // namespace rcon

@@ -1,0 +1,19 @@
+#pragma once
+// The program-wide messaging settings: edited by the options dialog, used by the scheduler.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rcon {
+
+struct MessagingSettings {
+  std::string strMsgFile;            // path of the messaging file
+  std::string strMsgText;            // the messages, one per CR LF line
+  std::string strMsgInterval = "2";  // the interval as typed, in the chosen unit
+  std::int64_t lngMsgSeconds = 120;  // the interval in seconds
+  std::int64_t intMsgUnit = 60;      // seconds per unit: 60 minutes, 1 seconds
+};
+
+inline constexpr std::string_view kMessagingFileName{"messaging.txt"};
+
+}  // namespace rcon

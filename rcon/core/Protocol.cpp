@@ -1,0 +1,29 @@
+#include "core/Protocol.h"
+
+namespace rcon {
+
+std::string MakeDatagram(std::string_view request) {
+  std::string datagram;
+  datagram.reserve(kDatagramPrefix.size() + request.size());
+  datagram.append(kDatagramPrefix);
+  datagram.append(request);
+  return datagram;
+}
+
+std::string RconRequest(std::string_view password, std::string_view command) {
+  std::string request("rcon ");
+  request.append(password);
+  request.push_back(' ');
+  request.append(command);
+  return request;
+}
+
+std::string SayRequest(std::string_view password, std::string_view message) {
+  std::string request("rcon ");
+  request.append(password);
+  request.append(" say ");
+  request.append(message);
+  return request;
+}
+
+}  // namespace rcon

@@ -1,0 +1,23 @@
+#pragma once
+// Request texts and the datagram layout spoken with the game server.
+#include <string>
+#include <string_view>
+
+namespace rcon {
+
+// Every datagram, in both directions, starts with these four bytes.
+inline constexpr std::string_view kDatagramPrefix{"\xFF\xFF\xFF\xFF", 4};
+// A reply's first ten bytes: the prefix and a six-byte word with its line feed ("print\n").
+inline constexpr std::size_t kReplyHeaderLength = 10;
+inline constexpr std::string_view kStatusRequest{"getstatus"};
+inline constexpr std::string_view kCrLf{"\r\n"};
+
+std::string MakeDatagram(std::string_view request);
+
+// "rcon " + password + " " + command: nothing trimmed, quoted or escaped.
+std::string RconRequest(std::string_view password, std::string_view command);
+
+// "rcon " + password + " say " + message, as the message scheduler sends it.
+std::string SayRequest(std::string_view password, std::string_view message);
+
+}  // namespace rcon

@@ -1,0 +1,11 @@
+#include "core/TextFile.h"
+
+namespace rcon {
+
+std::string TextFileBytes(std::string_view text) {
+  std::string bytes(text);
+  if (!bytes.ends_with("\r\n")) bytes.append("\r\n");
+  return bytes;
+}
+
+}  // namespace rcon

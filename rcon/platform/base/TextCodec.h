@@ -1,0 +1,18 @@
+#pragma once
+// The one place where the program's 8-bit text meets Qt's Unicode strings. Bytes map to
+// characters through Windows-1252, its five undefined bytes to the C1 controls of the same
+// value, so every byte round-trips; a character with no byte becomes "?".
+// Paths are different: they are the file system's own bytes, converted with the local encoding.
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+QString ToQString(std::string_view bytes);
+std::string FromQString(const QString& text);
+
+QString PathToQString(std::string_view path);
+std::string PathFromQString(const QString& path);
+
+}  // namespace platform

@@ -1,0 +1,49 @@
+#include "platform/base/UdpSocket.h"
+
+#include <QHostAddress>
+#include <QNetworkDatagram>
+#include <QVariant>
+
+namespace platform {
+namespace {
+// A burst of short replies overflows the default buffer (about 256 datagrams); the kernel
+// doubles this request up to its own limit.
+constexpr int kReceiveBufferBytes = 4 * 1024 * 1024;
+}  // namespace
+
+UdpSocket::UdpSocket(QObject* parent, quint16 localPort) : QObject(parent) {
+  if (!socket_.bind(QHostAddress::AnyIPv4, localPort)) socket_.bind(QHostAddress::AnyIPv4, 0);
+  socket_.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kReceiveBufferBytes);
+  connect(&socket_, &QUdpSocket::readyRead, this, &UdpSocket::datagramsWaiting);
+}
+
+rcon::SendResult UdpSocket::send(const std::string& host, std::uint16_t port,
+                                 std::string_view datagram) {
+  const QHostAddress address(QString::fromStdString(host));
+  if (address.isNull()) return {false, "not a valid IPv4 address"};
+  const qint64 sent =
+      socket_.writeDatagram(datagram.data(), static_cast<qint64>(datagram.size()), address, port);
+  if (sent != static_cast<qint64>(datagram.size())) {
+    return {false, socket_.errorString().toStdString()};
+  }
+  return {true, {}};
+}
+
+std::vector<ReceivedDatagram> UdpSocket::drain() {
+  std::vector<ReceivedDatagram> datagrams;
+  while (socket_.hasPendingDatagrams()) {
+    const QNetworkDatagram datagram = socket_.receiveDatagram();
+    if (!datagram.isValid()) break;
+    const QByteArray& data = datagram.data();
+    datagrams.push_back({std::string(data.constData(), static_cast<std::size_t>(data.size())),
+                         datagram.senderAddress().toString().toStdString() + ':' +
+                             std::to_string(datagram.senderPort())});
+  }
+  return datagrams;
+}
+
+int UdpSocket::receiveBufferSize() const {
+  return socket_.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt();
+}
+
+}  // namespace platform

@@ -1,0 +1,33 @@
+#pragma once
+// The platform services a window works with, handed in so that tests can put fakes in their
+// place. Production builds take them from AppServices.
+#include <QString>
+#include <functional>
+
+#include "core/Services.h"
+
+namespace platform {
+class UdpSocket;
+class TickTimer;
+class TrayIcon;
+class Printer;
+}  // namespace platform
+
+namespace ui {
+
+struct Services {
+  platform::UdpSocket* socket = nullptr;
+  rcon::MessageBoxService* messageBox = nullptr;
+  rcon::FileDialogService* fileDialog = nullptr;     // the main window's
+  rcon::FileDialogService* msgFileDialog = nullptr;  // the options dialog's own
+  rcon::FileStore* files = nullptr;
+  platform::TickTimer* msgTimer = nullptr;
+  platform::TrayIcon* tray = nullptr;
+  platform::Printer* printer = nullptr;
+  rcon::Registry* registry = nullptr;
+  rcon::FileProbe* fileProbe = nullptr;
+  rcon::ProcessStarter* processes = nullptr;
+  QString programDir;  // the executable's folder
+};
+
+}  // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+// The program's common look: dark red windows, black boxes with orange text, brown frames,
+// and a fixed-pitch console font.
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+namespace ui {
+
+inline const QColor kWindowColour(64, 0, 0);
+inline const QColor kBoxColour(0, 0, 0);
+inline const QColor kTextColour(255, 128, 0);
+inline const QColor kFrameColour(128, 64, 0);
+
+// "Lucida Console" 8.25 pt where installed, else the system's fixed-pitch font: the status
+// tables only line up in a fixed-pitch font.
+QFont ConsoleFont(qreal pointSize = 8.25);
+
+// Window background and label colours for a window of the program.
+void ApplyWindowLook(QWidget* window);
+
+// Black background, orange text and the console font for a text box.
+void ApplyBoxLook(QWidget* box);
+
+// A brown rectangle drawn one pixel outside the box it frames; optionally filled black.
+class Shape final : public QWidget {
+ public:
+  explicit Shape(QWidget* parent, bool filled = false);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool filled_;
+};
+
+}  // namespace ui

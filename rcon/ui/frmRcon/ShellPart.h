@@ -1,0 +1,26 @@
+#pragma once
+// The window shell: lays the controls out at every size, and hides the minimised window behind
+// a notification-area icon.
+#include <QObject>
+
+namespace ui {
+
+class frmRcon;
+
+class ShellPart final : public QObject {
+  Q_OBJECT
+ public:
+  explicit ShellPart(frmRcon& window);
+
+  // After every change of the window's size or state.
+  void Form_Resize();
+  // The window is closing for good.
+  void Form_Unload();
+
+ private:
+  void applyLayout();
+
+  frmRcon& window_;
+};
+
+}  // namespace ui

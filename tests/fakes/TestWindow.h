@@ -1,0 +1,35 @@
+#pragma once
+// A main window wired to fakes (real socket, real files) for widget tests.
+#include <QTemporaryDir>
+#include <memory>
+
+#include "fakes/FakeServices.h"
+#include "platform/base/QtFileStore.h"
+#include "platform/base/UdpSocket.h"
+#include "ui/frmRcon/frmRcon.h"
+
+namespace fakes {
+
+struct TestWindow {
+  TestWindow();
+  ~TestWindow();
+
+  QTemporaryDir programDir;
+  platform::UdpSocket socket{nullptr, 0};
+  FakeMessageBox messageBox;
+  FakeFileDialog fileDialog;
+  FakeFileDialog msgFileDialog;
+  platform::QtFileStore files;
+  FakeTimer timer;
+  ui::Services services;
+  std::unique_ptr<ui::frmRcon> window;
+
+  // Builds and shows the window (so that tests can set up the program folder first).
+  ui::frmRcon& open();
+  // Sets the address fields, port and password as a user would have typed them.
+  void setServer(const QString& ip, quint16 port, const QString& password = {});
+  // Console text of record.
+  std::string console() const;
+};
+
+}  // namespace fakes

@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <limits>
 
 #include "platform/base/TextCodec.h"
 #include "ui/common/Look.h"
 
 namespace ui {
+namespace {
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
+}  // namespace
 
 ConnectionFields::ConnectionFields(QWidget* window, rcon::MessageBoxService& messageBox,
                                    QLineEdit* commandLine)
@@ -38,6 +42,8 @@ ConnectionFields::ConnectionFields(QWidget* window, rcon::MessageBoxService& mes
     connect(chain[i], &QLineEdit::returnPressed, next,
             [next] { next->setFocus(Qt::TabFocusReason); });
   }
+  // Only the octet boxes have a length limit; the others take whatever is typed or pasted.
+  for (QLineEdit* box : {txtPort, txtPass, commandLine_}) box->setMaxLength(kNoLengthLimit);
   for (QLineEdit* box : chain) {
     ApplyBoxLook(box);
     box->setFrame(false);

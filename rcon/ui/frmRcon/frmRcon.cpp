@@ -21,7 +21,8 @@
 namespace ui {
 
 frmRcon::frmRcon(const Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), messageBoxes_(*services.messageBox), services_(services) {
+  services_.messageBox = &messageBoxes_;
   setObjectName(QStringLiteral("frmRcon"));
   setWindowTitle(QStringLiteral("Vortane Remote Console"));
   setWindowIcon(QIcon(QStringLiteral(":/vortane-rcon.png")));
@@ -208,12 +209,10 @@ void frmRcon::SendToServer(const std::string& request) {
   const std::int64_t port = fields_->port();
   const rcon::Destination destination = rcon::CheckDestination(address, port);
   if (destination != rcon::Destination::Valid) {
-    // While one refusal is on screen (messaging ticks keep coming), the others count as shown.
-    if (sendBoxOpen_) return;
-    sendBoxOpen_ = true;
-    services_.messageBox->show(
+    // While a box is on screen (messaging ticks keep coming), further refusals count as shown.
+    if (messageBoxes_.anyOpen()) return;
+    messageBoxes_.show(
         {std::string(rcon::RefusalText(destination)), std::string(rcon::kMainTitle)});
-    sendBoxOpen_ = false;
     QLineEdit* focus =
         destination == rcon::Destination::InvalidPort ? fields_->txtPort : fields_->txtIP[0];
     focus->setFocus(Qt::OtherFocusReason);
@@ -221,12 +220,10 @@ void frmRcon::SendToServer(const std::string& request) {
   }
   const rcon::SendResult sent = services_.socket->send(
       address.strServerIP, static_cast<std::uint16_t>(port), rcon::MakeDatagram(request));
-  if (!sent.ok && !sendBoxOpen_) {
-    sendBoxOpen_ = true;
-    services_.messageBox->show({"Could not send to " + address.strServerIP + " port " +
-                                    std::to_string(port) + ": " + sent.error,
-                                std::string(rcon::kMainTitle)});
-    sendBoxOpen_ = false;
+  if (!sent.ok && !messageBoxes_.anyOpen()) {
+    messageBoxes_.show({"Could not send to " + address.strServerIP + " port " +
+                            std::to_string(port) + ": " + sent.error,
+                        std::string(rcon::kMainTitle)});
   }
 }
 

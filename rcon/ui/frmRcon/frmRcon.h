@@ -14,6 +14,7 @@
 #include "core/MessagingSettings.h"
 #include "core/ReplyHandler.h"
 #include "ui/Services.h"
+#include "ui/common/MessageBoxGate.h"
 
 namespace ui {
 
@@ -109,7 +110,8 @@ class frmRcon final : public QMainWindow {
   void mnuServStatus_Click();
   void wskServer_DataArrival();
 
-  Services services_;
+  MessageBoxGate messageBoxes_;
+  Services services_;  // as given, but message boxes go through messageBoxes_
   MainMenus menus_;
   MainControls controls_;
   ConnectionFields* fields_ = nullptr;
@@ -118,7 +120,6 @@ class frmRcon final : public QMainWindow {
   rcon::MessagingSettings modVars_;
   std::string strCommand_;
   QElapsedTimer clock_;
-  bool sendBoxOpen_ = false;  // a refusal box is up: further refusals count as shown
 
   std::unique_ptr<ShellPart> shell_;
   std::unique_ptr<FilesPart> files_;

@@ -3,6 +3,10 @@
 // a notification-area icon.
 #include <QObject>
 
+namespace platform {
+class TrayIcon;
+}
+
 namespace ui {
 
 class frmRcon;
@@ -11,6 +15,7 @@ class ShellPart final : public QObject {
   Q_OBJECT
  public:
   explicit ShellPart(frmRcon& window);
+  ~ShellPart() override;
 
   // After every change of the window's size or state.
   void Form_Resize();
@@ -18,9 +23,16 @@ class ShellPart final : public QObject {
   void Form_Unload();
 
  private:
+  void HideToTray();
+  void RemoveTrayIcon();
+  void EnforceMinimumSize();
   void applyLayout();
+  void mnuSysRestore_Click();
+  void mnuSysExit_Click();
+  void TrayLost();
 
   frmRcon& window_;
+  platform::TrayIcon* tray_ = nullptr;
 };
 
 }  // namespace ui

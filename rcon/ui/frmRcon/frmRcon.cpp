@@ -11,6 +11,7 @@
 #include "platform/base/TextCodec.h"
 #include "platform/base/UdpSocket.h"
 #include "ui/common/Look.h"
+#include "ui/frmRcon/CommandHistoryKeys.h"
 #include "ui/frmRcon/ConnectionFields.h"
 #include "ui/frmRcon/ConsoleView.h"
 #include "ui/frmRcon/FilesPart.h"
@@ -52,6 +53,7 @@ void frmRcon::createControls() {
   // The menu bar keeps the desktop's own look.
   menuBar()->setPalette(QApplication::palette(menuBar()));
   menuBar()->setFont(QApplication::font(menuBar()));
+  menuBar()->setAutoFillBackground(true);
 
   // Frames first, so that the boxes they frame are drawn over them.
   controls_.shpReceive = new Shape(client);
@@ -90,6 +92,7 @@ void frmRcon::createControls() {
   controls_.txtReceive->setObjectName(QStringLiteral("txtReceive"));
   controls_.txtSend = new QLineEdit(client);
   controls_.txtSend->setObjectName(QStringLiteral("txtSend"));
+  new CommandHistoryKeys(*controls_.txtSend);  // owned by txtSend
   fields_ = new ConnectionFields(this, *services_.messageBox, controls_.txtSend);
   for (QLineEdit* box : fields_->txtIP) box->setParent(client);
   fields_->txtPort->setParent(client);
@@ -195,6 +198,8 @@ void frmRcon::Form_Load() {
   modVars_.strMsgInterval = "2";
   modVars_.lngMsgSeconds = 120;
   modVars_.intMsgUnit = 60;
+  // The window opens ready for the address, first box first.
+  fields_->txtIP[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmRcon::RebuildCommand() {
@@ -239,6 +244,7 @@ void frmRcon::txtSend_KeyPressEnter() {
     return;
   }
   const std::string request = strCommand_;
+  CommandHistoryKeys::Record(*controls_.txtSend);
   controls_.txtSend->clear();
   SendToServer(request);
 }
@@ -246,6 +252,7 @@ void frmRcon::txtSend_KeyPressEnter() {
 void frmRcon::mnuServRcon_Click() {
   if (controls_.txtSend->text().isEmpty()) return;
   const std::string request = strCommand_;
+  CommandHistoryKeys::Record(*controls_.txtSend);
   controls_.txtSend->clear();
   SendToServer(request);
 }

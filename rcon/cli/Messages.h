@@ -1,0 +1,11 @@
+#pragma once
+// The message rotation without a window: the messages of a file go out one per interval,
+// pass after pass, until SIGINT or SIGTERM.
+namespace cli {
+
+struct Config;
+class Output;
+
+int RunMessages(const Config& config, Output& output);
+
+}  // namespace cli

@@ -1,0 +1,73 @@
+#pragma once
+// What the messaging options dialog decides: the interval arithmetic, loading and saving the
+// message list, and the order of the save-first prompt, file dialogs and saves. The dialog's
+// widgets stay behind MessagingOptionsView.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/MessagingSettings.h"
+#include "core/Services.h"
+
+namespace rcon {
+
+inline constexpr std::string_view kInvalidFilename{"Invalid Filename, Please Enter Another"};
+inline constexpr std::string_view kSaveListFirst{"Would you like to save the commands first?"};
+
+// The interval box as leaving it tidies it: the number's whole part in plain digits.
+std::string TidyInterval(std::string_view text);
+
+// What OK accepts: no number or 0 becomes "1", a negative number its negation; the seconds are
+// the whole part times the unit, kept within the 32-bit range.
+struct AcceptedInterval {
+  std::string text;
+  std::int64_t seconds = 0;
+};
+AcceptedInterval AcceptInterval(std::string_view text, std::int64_t unit);
+
+// The dialog's controls as the options logic reads and writes them.
+class MessagingOptionsView {
+ public:
+  virtual ~MessagingOptionsView() = default;
+  virtual std::string listText() const = 0;  // the list box as the file would hold it
+  virtual void showList(const std::string& bytes) = 0;
+  virtual std::string intervalText() const = 0;
+  virtual void showInterval(const std::string& text) = 0;
+  virtual void showFile(const std::string& path) = 0;  // caret at the end
+  virtual void showUnit(std::int64_t unit) = 0;
+};
+
+class MessagingOptions final {
+ public:
+  MessagingOptions(MessagingSettings& settings, MessagingOptionsView& view,
+                   MessageBoxService& messageBox, FileDialogService& fileDialog, FileStore& files);
+
+  void Load();
+  bool OK();  // true when the dialog may close
+  bool Save();
+  bool SaveAs();
+  void Open();
+  void New();
+
+  void ListChanged() { blnListChanged_ = true; }
+  void UnitChosen(int index) { settings_.intMsgUnit = index == 0 ? 1 : 60; }
+  void FileEdited(std::string path) { settings_.strMsgFile = std::move(path); }
+
+  bool blnListChanged() const { return blnListChanged_; }
+  bool blnSaveFailed() const { return blnSaveFailed_; }
+
+ private:
+  bool SaveFirst();  // false ends the operation that asked
+  bool Write(const std::string& path, const std::string& text);
+  FileDialogRequest Request(bool saving) const;
+
+  MessagingSettings& settings_;
+  MessagingOptionsView& view_;
+  MessageBoxService& messageBox_;
+  FileDialogService& fileDialog_;
+  FileStore& files_;
+  bool blnSaveFailed_ = false;
+  bool blnListChanged_ = false;
+};
+
+}  // namespace rcon

@@ -1,0 +1,95 @@
+// The messaging file loader and the scheduler's queue: a list file of any bytes is loaded by the
+// options dialog and sent pass after pass. Checks that the messages going out are exactly the
+// list's non-empty CR LF lines, in order, and that saving an unedited list changes nothing.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/MessageScheduler.h"
+#include "core/MessagingOptions.h"
+
+namespace {
+
+struct Timer final : rcon::Timer {
+  void setInterval(std::uint32_t) override {}
+};
+struct Store final : rcon::FileStore {
+  std::string bytes;
+  rcon::ReadResult read(const std::string&, std::uint64_t) override {
+    return {rcon::ReadResult::Status::Ok, bytes, {}};
+  }
+  rcon::WriteResult write(const std::string&, std::string_view data) override {
+    bytes.assign(data);
+    return {true, {}};
+  }
+};
+struct View final : rcon::MessagingOptionsView {
+  std::string list, interval, file;
+  std::int64_t unit = 0;
+  std::string listText() const override { return list; }
+  void showList(const std::string& bytes) override { list = bytes; }
+  std::string intervalText() const override { return interval; }
+  void showInterval(const std::string& text) override { interval = text; }
+  void showFile(const std::string& path) override { file = path; }
+  void showUnit(std::int64_t u) override { unit = u; }
+};
+struct Dialog final : rcon::FileDialogService {
+  std::optional<std::string> showOpen(const rcon::FileDialogRequest&) override { return {}; }
+  std::optional<std::string> showSave(const rcon::FileDialogRequest&) override { return {}; }
+};
+struct Boxes final : rcon::MessageBoxService {
+  rcon::MsgAnswer show(const rcon::MessageBoxRequest&) override { return rcon::MsgAnswer::Ok; }
+};
+
+std::vector<std::string> ExpectedMessages(const std::string& list) {
+  std::vector<std::string> messages;
+  std::size_t from = 0;
+  while (from <= list.size()) {
+    std::size_t end = list.find("\r\n", from);
+    if (end == std::string::npos) end = list.size();
+    if (end > from) messages.push_back(list.substr(from, end - from));
+    from = end + 2;
+  }
+  return messages;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  rcon::MessagingSettings settings;
+  settings.strMsgFile = "messaging.txt";
+  settings.strMsgInterval = std::to_string(static_cast<int>(size % 200) - 20);
+  settings.intMsgUnit = size % 2 != 0 ? 1 : 60;
+  Store store;
+  store.bytes = input;
+  View view;
+  Dialog dialog;
+  Boxes boxes;
+  rcon::MessagingOptions options(settings, view, boxes, dialog, store);
+  options.Load();
+  if (view.list != input) std::abort();
+  if (!options.OK()) std::abort();
+  // Unedited, the file keeps its bytes; at most a final CR LF is added.
+  if (store.bytes != input && store.bytes != input + "\r\n") std::abort();
+  if (settings.lngMsgSeconds < 1) std::abort();
+
+  Timer timer;
+  std::vector<std::string> sent;
+  rcon::MessageScheduler scheduler(timer, [] { return std::string("pw"); },
+                                   [&sent](const std::string& request) { sent.push_back(request); });
+  scheduler.Start(settings);
+  const std::vector<std::string> expected = ExpectedMessages(settings.strMsgText);
+  const std::size_t wanted = expected.empty() ? 3 : 2 * expected.size() + 1;
+  for (std::size_t tick = 0; sent.size() < wanted && tick < wanted * 250; ++tick) scheduler.Tick();
+  if (sent.size() != wanted) std::abort();
+  for (std::size_t i = 0; i < sent.size(); ++i) {
+    const std::string message = expected.empty() ? "" : expected[i % expected.size()];
+    if (sent[i] != "rcon pw say " + message) std::abort();
+  }
+  scheduler.Stop();
+  return 0;
+}

@@ -1,6 +1,7 @@
 #include "core/ConsoleBuffer.h"
 
 #include <cstring>
+#include <utility>
 
 namespace rcon {
 
@@ -19,6 +20,7 @@ void ConsoleBuffer::assign(std::string bytes) {
   lineStarts_.assign(1, 0);
   indexFrom(0);
   ++revision_;
+  ++generation_;
 }
 
 void ConsoleBuffer::clear() {
@@ -27,6 +29,7 @@ void ConsoleBuffer::clear() {
   lineStarts_.assign(1, 0);
   lineStarts_.shrink_to_fit();
   ++revision_;
+  ++generation_;
 }
 
 void ConsoleBuffer::indexFrom(std::size_t offset) {

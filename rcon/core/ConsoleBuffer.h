@@ -28,6 +28,9 @@ class ConsoleBuffer final {
 
   // Grows by one at every change, so that observers can tell stale views.
   std::uint64_t revision() const { return revision_; }
+  // Grows by one when the text is replaced or cleared, not when it is appended to: an observer
+  // that saw the same generation only has to look at the bytes past what it saw.
+  std::uint64_t generation() const { return generation_; }
 
  private:
   void indexFrom(std::size_t offset);
@@ -35,6 +38,7 @@ class ConsoleBuffer final {
   std::string text_;
   std::vector<std::size_t> lineStarts_;
   std::uint64_t revision_ = 0;
+  std::uint64_t generation_ = 0;
 };
 
 }  // namespace rcon

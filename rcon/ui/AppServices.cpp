@@ -11,6 +11,11 @@ AppServices::AppServices() {
   services_.msgFileDialog = &msgFileDialog_;
   services_.files = &files_;
   services_.msgTimer = &msgTimer_;
+  services_.registry = &registry_;
+  services_.fileProbe = &fileProbe_;
+  services_.processes = &processes_;
+  services_.tray = &tray_;
+  services_.printer = &printer_;
   services_.programDir = QCoreApplication::applicationDirPath();
 }
 

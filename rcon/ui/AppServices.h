@@ -3,10 +3,13 @@
 #include <memory>
 
 #include "platform/base/QtFileStore.h"
+#include "platform/base/SysInfoServices.h"
 #include "platform/base/TickTimer.h"
 #include "platform/base/UdpSocket.h"
 #include "platform/gui/QtFileDialog.h"
 #include "platform/gui/QtMessageBox.h"
+#include "platform/gui/QtPrinter.h"
+#include "platform/gui/SystemTrayIcon.h"
 #include "ui/Services.h"
 
 namespace ui {
@@ -26,6 +29,11 @@ class AppServices final {
   platform::QtFileDialog msgFileDialog_;
   platform::QtFileStore files_;
   platform::TickTimer msgTimer_;
+  platform::SysInfoRegistry registry_;
+  platform::QtFileProbe fileProbe_;
+  platform::DetachedProcessStarter processes_;
+  platform::SystemTrayIcon tray_;
+  platform::QtPrinter printer_;
   Services services_;
 };
 

@@ -1,5 +1,6 @@
 #include "fakes/TestWindow.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include "ui/frmRcon/ConnectionFields.h"
@@ -13,6 +14,9 @@ TestWindow::TestWindow() {
   services.msgFileDialog = &msgFileDialog;
   services.files = &files;
   services.msgTimer = &timer;
+  services.tray = &tray;
+  printer.setPdfOutput(programDir.filePath(QStringLiteral("print.pdf")));
+  services.printer = &printer;
   services.programDir = programDir.path();
 }
 
@@ -21,8 +25,8 @@ TestWindow::~TestWindow() = default;
 ui::frmRcon& TestWindow::open() {
   window = std::make_unique<ui::frmRcon>(services);
   window->show();
-  window->activateWindow();
-  (void)QTest::qWaitForWindowExposed(window.get(), 5000);
+  QApplication::setActiveWindow(window.get());
+  (void)QTest::qWaitForWindowActive(window.get(), 5000);
   return *window;
 }
 

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "fakes/FakeServices.h"
+#include "fakes/FakeTrayIcon.h"
 #include "platform/base/QtFileStore.h"
 #include "platform/base/UdpSocket.h"
+#include "platform/gui/QtPrinter.h"
 #include "ui/frmRcon/frmRcon.h"
 
 namespace fakes {
@@ -21,6 +23,8 @@ struct TestWindow {
   FakeFileDialog msgFileDialog;
   platform::QtFileStore files;
   FakeTimer timer;
+  FakeTrayIcon tray;
+  platform::QtPrinter printer;  // prints into programDir/print.pdf
   ui::Services services;
   std::unique_ptr<ui::frmRcon> window;
 

@@ -1,5 +1,6 @@
 #include "platform/gui/QtMessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 #include "platform/base/TextCodec.h"
@@ -24,7 +25,11 @@ QMessageBox::StandardButton ButtonFor(rcon::MsgAnswer answer) {
 }  // namespace
 
 rcon::MsgAnswer QtMessageBox::show(const rcon::MessageBoxRequest& request) {
-  QMessageBox box(parent_);
+  // Over whichever of the program's windows is in front (a dialog may be, with the main window
+  // disabled behind it).
+  QWidget* over =
+      QApplication::activeWindow() != nullptr ? QApplication::activeWindow() : parent_.data();
+  QMessageBox box(over);
   box.setWindowTitle(request.title.empty() ? QString(kApplicationTitle) : ToQString(request.title));
   box.setText(ToQString(request.text));
   box.setIcon(request.icon == rcon::MsgIcon::Exclamation ? QMessageBox::Warning

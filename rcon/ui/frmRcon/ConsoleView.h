@@ -1,34 +1,74 @@
 #pragma once
-// The console txtReceive: a read-only view that paints only the visible lines of the core's
-// console buffer, so that appends stay cheap and the text is held once, as bytes.
+// The console txtReceive: a read-only view that paints only the visible rows of the core's
+// console buffer, so that the text is held once, as bytes, and an append costs the same however
+// long the console has grown. Long lines wrap at the view's width; tabs advance to every eighth
+// column; control bytes (a lone carriage return among them) are shown as nothing.
 #include <QAbstractScrollArea>
+#include <cstdint>
+#include <utility>
 
 #include "core/ConsoleBuffer.h"
+#include "core/ConsoleRows.h"
 
 namespace ui {
 
 class ConsoleView final : public QAbstractScrollArea {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(ConsoleView)
  public:
-  ConsoleView(const rcon::ConsoleBuffer& buffer, QWidget* parent = nullptr);
+  explicit ConsoleView(const rcon::ConsoleBuffer& buffer, QWidget* parent = nullptr);
 
-  // The buffer grew at its end: scroll to the last line (the caret is always at the end).
+  // The buffer grew at its end: the caret goes to the end, any selection goes, and the view
+  // scrolls so that the last line shows.
   void textAppended();
-  // The buffer was replaced or cleared.
+  // The buffer was replaced or cleared: nothing selected, the view at the top.
   void textReset();
 
-  // The text as shown, for tests and copying.
+  // The selected text as it would be copied; empty when nothing is selected.
   QString selectedText() const;
+  bool hasSelection() const {
+    const auto [from, to] = selection();
+    return from < to;
+  }
+  void selectAll();
+  void copy() const;
+
+  // Whether any row of the given line is on screen.
+  bool isLineVisible(std::size_t line) const;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void catchUp();
+  void measureFont();
+  void updateColumns();
   void updateScrollRange();
-  int lineHeight() const;
+  int visibleRows() const;
+  std::uint64_t topRow() const;
+  std::size_t caretAt(const QPoint& point);
+  std::pair<std::size_t, std::size_t> selection() const;
+  void copyRange(std::size_t from, std::size_t to) const;
 
   const rcon::ConsoleBuffer& buffer_;
+  rcon::ConsoleRows rows_;
+  std::uint64_t generation_ = 0;
+  std::size_t anchor_ = 0;  // where the selection started
+  std::size_t caret_ = 0;   // where it ends; the two are equal when nothing is selected
+  bool dragging_ = false;
+  qreal cellWidth_ = 1;
+  int rowHeight_ = 1;
+  int ascent_ = 0;
 };
 
 }  // namespace ui

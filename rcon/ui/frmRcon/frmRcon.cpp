@@ -19,11 +19,15 @@
 #include "ui/frmRcon/MessagingPart.h"
 #include "ui/frmRcon/ShellPart.h"
 
+// The icons live in the program's resources, which a static library does not register itself.
+static void RegisterResources() { Q_INIT_RESOURCE(resources); }
+
 namespace ui {
 
 frmRcon::frmRcon(const Services& services, QWidget* parent)
     : QMainWindow(parent), messageBoxes_(*services.messageBox), services_(services) {
   services_.messageBox = &messageBoxes_;
+  RegisterResources();
   setObjectName(QStringLiteral("frmRcon"));
   setWindowTitle(QStringLiteral("Vortane Remote Console"));
   setWindowIcon(QIcon(QStringLiteral(":/vortane-rcon.png")));

@@ -1,0 +1,34 @@
+#pragma once
+// The read-me viewer: Readme.txt from the program's folder in a read-only console-styled box.
+#include <QDialog>
+
+#include "ui/Services.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ui {
+
+class Shape;
+
+class frmReadme final : public QDialog {
+  Q_OBJECT
+  Q_DISABLE_COPY_MOVE(frmReadme)
+ public:
+  explicit frmReadme(const Services& services);
+
+  // Shown when the file is missing or cannot be read.
+  static constexpr char kUnreadable[] = "Readme.txt could not be read.";
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Form_Load(const Services& services);
+
+  Shape* shpReadme_ = nullptr;
+  QPlainTextEdit* txtReadme_ = nullptr;
+  QPushButton* cmdOK_ = nullptr;
+};
+
+}  // namespace ui

@@ -46,6 +46,8 @@ class ConsoleRows final {
   std::uint64_t columns() const { return columns_; }
 
   std::uint64_t rowCount() const;
+  // Lines laid out so far; the buffer may hold more until the next sync.
+  std::size_t lineCount() const { return widths_.size(); }
   std::uint64_t lineWidth(std::size_t line) const { return widths_[line] & kWidthMask; }
   std::uint64_t rowsOf(std::size_t line) const { return rowsFor(lineWidth(line)); }
   std::uint64_t firstRowOf(std::size_t line) const;

@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QNetworkDatagram>
+#include <QNetworkProxy>
 #include <QVariant>
 
 namespace platform {
@@ -12,6 +13,8 @@ constexpr int kReceiveBufferBytes = 4 * 1024 * 1024;
 }  // namespace
 
 UdpSocket::UdpSocket(QObject* parent, quint16 localPort) : QObject(parent) {
+  // A game server is reached directly; looking up a system proxy only slows the start.
+  socket_.setProxy(QNetworkProxy::NoProxy);
   if (!socket_.bind(QHostAddress::AnyIPv4, localPort)) socket_.bind(QHostAddress::AnyIPv4, 0);
   socket_.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kReceiveBufferBytes);
   connect(&socket_, &QUdpSocket::readyRead, this, &UdpSocket::datagramsWaiting);

@@ -161,7 +161,7 @@ void ConsoleView::selectAll() {
 }
 
 bool ConsoleView::isLineVisible(std::size_t line) const {
-  if (line >= buffer_.lineCount() || line >= rows_.rowCount()) return false;
+  if (line >= rows_.lineCount()) return false;
   const std::uint64_t first = rows_.firstRowOf(line);
   const std::uint64_t top = topRow();
   return first < top + static_cast<std::uint64_t>(visibleRows()) &&

@@ -7,71 +7,49 @@
 
 namespace {
 
-const QByteArray kPrefix("\xFF\xFF\xFF\xFF", 4);
+const QByteArray kPrefix("\xFF\xFF\xFF\xFFrcon pw ");
 
 class HistoryTest : public QObject {
   Q_OBJECT
  private slots:
+  // Every test starts after three commands sent from the command line.
   void init() {
     t = std::make_unique<fakes::TestWindow>();
-    w = &t->open();
+    t->open();
     t->setServer(QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("pw"));
-    server.clear();
-    w->controls().txtSend->setFocus();
-    for (const char* command : {"status", "map ctf1", "kick 3"}) {
-      fakes::Type(QString::fromLatin1(command) + '\r');
-    }
+    server.clear();  // what earlier tests sent
+    t->window->controls().txtSend->setFocus();
+    for (const char* command : {"status\r", "map ctf1\r", "kick 3\r"}) fakes::Type(command);
     QVERIFY(server.waitForDatagrams(3));
   }
   void cleanup() { t.reset(); }
 
   void upUpEnterSendsTheSecondAgain() {
-    fakes::Press(Qt::Key_Up);
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("kick 3"));
-    fakes::Press(Qt::Key_Up);
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("map ctf1"));
-    fakes::Press(Qt::Key_Return);
+    QCOMPARE(press({Qt::Key_Up}), QStringLiteral("kick 3"));
+    QCOMPARE(press({Qt::Key_Up}), QStringLiteral("map ctf1"));
+    QCOMPARE(press({Qt::Key_Return}), QString());
     QVERIFY(server.waitForDatagrams(4));
-    QCOMPARE(server.received().last(), kPrefix + "rcon pw map ctf1");
-    QVERIFY(w->controls().txtSend->text().isEmpty());
-    // The command sent again is now the newest.
-    fakes::Press(Qt::Key_Up);
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("map ctf1"));
-    fakes::Press(Qt::Key_Up);
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("kick 3"));
+    QCOMPARE(server.received().last(), kPrefix + "map ctf1");
+    QCOMPARE(press({Qt::Key_Up, Qt::Key_Up}), QStringLiteral("kick 3"));  // past the one sent again
   }
 
   void downPastTheNewestRestoresTheDraft() {
     fakes::Type(QStringLiteral("say hal"));
-    fakes::Press(Qt::Key_Up);
-    fakes::Press(Qt::Key_Up);
-    fakes::Press(Qt::Key_Up);
-    fakes::Press(Qt::Key_Up);  // nothing older: stays on the oldest
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("status"));
-    fakes::Press(Qt::Key_Down);
-    fakes::Press(Qt::Key_Down);
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("kick 3"));
-    fakes::Press(Qt::Key_Down);
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("say hal"));
-    fakes::Press(Qt::Key_Down);
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("say hal"));
-    fakes::Type(QStringLiteral("f\r"));
-    QVERIFY(server.waitForDatagrams(4));
-    QCOMPARE(server.received().last(), kPrefix + "rcon pw say half");
-  }
-
-  void theMenuCommandIsKeptToo() {
-    fakes::Type(QStringLiteral("restart"));
-    w->menus().mnuServRcon->trigger();
-    QVERIFY(server.waitForDatagrams(4));
-    fakes::Press(Qt::Key_Up);
-    QCOMPARE(w->controls().txtSend->text(), QStringLiteral("restart"));
+    QCOMPARE(press({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}), QStringLiteral("status"));
+    QCOMPARE(press({Qt::Key_Down, Qt::Key_Down}), QStringLiteral("kick 3"));
+    QCOMPARE(press({Qt::Key_Down}), QStringLiteral("say hal"));
+    QCOMPARE(press({Qt::Key_Down}), QStringLiteral("say hal"));
   }
 
  private:
+  // Presses the keys in the command line and returns what it shows then.
+  QString press(std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys) fakes::Press(key);
+    return t->window->controls().txtSend->text();
+  }
+
   fakes::FakeGameServer server;
   std::unique_ptr<fakes::TestWindow> t;
-  ui::frmRcon* w = nullptr;
 };
 
 }  // namespace

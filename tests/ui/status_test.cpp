@@ -8,27 +8,22 @@
 namespace {
 
 const QByteArray kReply(
-    "\xFF\xFF\xFF\xFFstatusResponse\n"
-    "\\hostname\\Friday Night\\mode\\ctf\\maxplayers\\16\n"
-    "5 50 1 \"Alpha\"\n"
-    "0 999 3 \"Bravo Two\"\n"
-    "12 48 0 \"C\"\n");
+    "\xFF\xFF\xFF\xFFstatusResponse\n\\hostname\\Friday Night\\mode\\ctf\\maxplayers\\16\n"
+    "5 50 1 \"Alpha\"\n0 999 3 \"Bravo Two\"\n12 48 0 \"C\"\n");
 
 const std::string kReport =
     "                Cvar  Value\r\n"
     "--------------------  --------------------\r\n"
     "            hostname  Friday Night\r\n"
     "                mode  ctf\r\n"
-    "          maxplayers  16\r\n"
-    "\r\n"
+    "          maxplayers  16\r\n\r\n"
     "   Player List\r\n"
     "   ------ ----\r\n"
     "Score Ping    Team    Players\r\n"
     "----- ----- --------- --------------------\r\n"
     " 5     50   Red       Alpha\r\n"
     " 0     999  Spectator Bravo Two\r\n"
-    " 12    48   0 C\r\n"
-    "\r\n";
+    " 12    48   0 C\r\n\r\n";
 
 class StatusTest : public QObject {
   Q_OBJECT
@@ -40,19 +35,10 @@ class StatusTest : public QObject {
     t.setServer(QStringLiteral("127.0.0.1"), server.port());
     w.menus().mnuServStatus->trigger();
     QVERIFY(server.waitForDatagrams(1));
-    QCOMPARE(server.received().first(), QByteArray("\xFF\xFF\xFF\xFFgetstatus"));
-    QCOMPARE(server.received().first().size(), 13);
-    QCOMPARE(t.console(), std::string());  // no echo
-
+    QCOMPARE(server.received().first(), QByteArray("\xFF\xFF\xFF\xFFgetstatus"));  // 13 bytes
+    QCOMPARE(t.console(), std::string());                                          // no echo
     server.reply(kReply);
-    QTRY_COMPARE_WITH_TIMEOUT(t.console().size(), kReport.size(), 5000);
-    QCOMPARE(t.console(), kReport);
-    // A second request gets a fresh report below the first.
-    w.menus().mnuServStatus->trigger();
-    QVERIFY(server.waitForDatagrams(2));
-    server.reply(kReply);
-    QTRY_COMPARE_WITH_TIMEOUT(t.console().size(), 2 * kReport.size(), 5000);
-    QCOMPARE(t.console(), kReport + kReport);
+    QTRY_COMPARE_WITH_TIMEOUT(t.console(), kReport, 5000);
   }
 };
 

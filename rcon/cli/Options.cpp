@@ -13,7 +13,7 @@ namespace cli {
 namespace {
 
 constexpr std::int64_t kMaxWaitMs = 24LL * 60 * 60 * 1000;
-constexpr std::uint64_t kMaxPasswordFileBytes = 64 * 1024;
+constexpr std::uint64_t kMaxPasswordFileBytes = 64ull * 1024;
 constexpr const char* kPasswordVariable = "VORTANE_RCON_PASSWORD";
 
 struct Definitions {

@@ -27,7 +27,7 @@ void Defang(QString& text) {
 
 QByteArray ForTerminal(std::string_view bytes) {
   QByteArray out;
-  out.reserve(static_cast<qsizetype>(bytes.size() + bytes.size() / 4));
+  out.reserve(static_cast<qsizetype>(bytes.size()) + static_cast<qsizetype>(bytes.size() / 4));
   int current = rcon::kDefaultColour;
   for (const rcon::ColourSpan& span : rcon::ColourSpans(bytes)) {
     if (span.colour != current) {

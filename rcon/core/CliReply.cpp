@@ -42,7 +42,7 @@ std::optional<std::uint32_t> ReplyExchange::onDatagram(std::string_view datagram
   if (statusRequest_) {
     // Late output of some earlier command is not the answer to "getstatus".
     if (!text.starts_with("Response")) {
-      notes_.push_back("ignored a reply from the server that is not a status reply");
+      notes_.emplace_back("ignored a reply from the server that is not a status reply");
       return std::nullopt;
     }
     ++pieces_;

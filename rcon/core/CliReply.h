@@ -13,9 +13,9 @@
 namespace rcon {
 
 struct ExchangeLimits {
-  std::uint32_t timeoutMs = 3000;              // for the first piece
-  std::uint32_t quietMs = 250;                 // after the last piece
-  std::size_t maxBytes = 16u * 1024u * 1024u;  // joined text; more is cut off
+  std::uint32_t timeoutMs = 3000;                        // for the first piece
+  std::uint32_t quietMs = 250;                           // after the last piece
+  std::size_t maxBytes = std::size_t{16} * 1024 * 1024;  // joined text; more is cut off
 };
 
 class ReplyExchange final {

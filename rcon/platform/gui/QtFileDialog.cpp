@@ -12,7 +12,7 @@ QStringList NameFilters(std::string_view filter) {
   const QStringList parts = ToQString(filter).split('|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString description = parts[i];
+    const QString& description = parts[i];
     // "*.*" means every file; on this platform that is "*".
     QString patterns = parts[i + 1];
     patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));

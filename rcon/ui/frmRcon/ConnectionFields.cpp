@@ -68,7 +68,7 @@ void ConnectionFields::txtIP_Change(int index) {
   GetServerAddress();
   QLineEdit* box = txtIP[static_cast<std::size_t>(index)];
   if (!tidying_ && box->text().size() == 3) {
-    QLineEdit* next = index < 3 ? txtIP[static_cast<std::size_t>(index + 1)] : txtPort;
+    QLineEdit* next = index < 3 ? txtIP[static_cast<std::size_t>(index) + 1] : txtPort;
     next->setFocus(Qt::TabFocusReason);
   }
 }

@@ -1,5 +1,6 @@
 // What one console append costs (the append and the repaint it causes) as the console grows,
 // in the real main window; and what replacing the whole text costs (File > Open of a big file).
+#include "QtBenchMain.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -102,11 +103,4 @@ BENCHMARK(BM_Resize)->Arg(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  QApplication app(argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+RCON_QT_BENCHMARK_MAIN()

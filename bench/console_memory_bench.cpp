@@ -1,5 +1,6 @@
 // Resident size of the program with an empty console and with 50 MB of text in it, filled the
 // way replies fill it (many appends) and the way File > Open does (one replacement).
+#include "QtBenchMain.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -89,11 +90,4 @@ BENCHMARK(BM_ResidentAfterReplace)->Arg(50)->Iterations(1)->Unit(benchmark::kMil
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  QApplication app(argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+RCON_QT_BENCHMARK_MAIN()

@@ -1,6 +1,7 @@
 // The reply path end to end: a fake game server on 127.0.0.1 sends print replies to the real
 // main window (offscreen unless QT_QPA_PLATFORM says otherwise) and we time how soon the text
 // is in the console, and then on screen.
+#include "QtBenchMain.h"
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <netinet/in.h>
@@ -194,11 +195,4 @@ BENCHMARK(BM_BurstConcurrent)->Arg(10000)->Iterations(1)->Unit(benchmark::kMilli
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  QApplication app(argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+RCON_QT_BENCHMARK_MAIN()

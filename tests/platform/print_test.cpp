@@ -10,101 +10,53 @@
 
 namespace {
 
-const QString kBanner = QStringLiteral("Vortane - Remote Console Utility - by Quorlen");
+// The pages of the printed console as pdftotext lays them out, trailing blanks dropped.
+QStringList Print(const std::string& console) {
+  QTemporaryDir dir;
+  platform::QtPrinter printer;
+  printer.setPdfOutput(dir.filePath("console.pdf"));
+  printer.print(console);  // a failed print leaves no PDF, and no pages
+  QProcess tool;
+  tool.start("pdftotext", {"-layout", dir.filePath("console.pdf"), "-"});
+  if (!tool.waitForFinished(30000)) return {};
+  return QString::fromUtf8(tool.readAllStandardOutput())
+      .remove(QRegularExpression(" +$", QRegularExpression::MultilineOption))
+      .split('\f', Qt::SkipEmptyParts);
+}
 
 class PrintTest : public QObject {
   Q_OBJECT
  private slots:
-  void init() {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-      QSKIP("pdftotext (poppler-utils) is not installed");
-  }
-
-  void bannerEmptyLineThenTheText() {
-    const QStringList pages = Print("first line\r\n  second\nthird");
-    QCOMPARE(pages.size(), 1);
-    const QStringList lines = pages[0].split('\n');
-    QVERIFY(lines.size() >= 4);
-    // Indented by about ten cells of the banner's font.
-    const qsizetype indent = lines[0].indexOf(kBanner);
-    QVERIFY2(indent >= 8 && indent <= 16, qPrintable(lines[0]));
-    QVERIFY(lines[1].trimmed().isEmpty());
-    const QStringList text = NonEmpty(lines.mid(1));
-    QCOMPARE(text.value(0), QStringLiteral("first line"));
-    QCOMPARE(text.value(1), QStringLiteral("  second"));
-    QCOMPARE(text.value(2), QStringLiteral("third"));
-  }
-
-  void longConsoleGoesOnWithoutTheBanner() {
-    std::string console;
+  // The banner, indented by about ten cells of its font, an empty line and the text; further
+  // pages without the banner; a line wider than the page broken, nothing lost.
+  void printedConsole() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("needs poppler-utils");
+    std::string console = "first line\r\n  second\nthird\r\n";
     for (int i = 1; i <= 300; ++i) console += "line " + std::to_string(i) + "\r\n";
-    const std::string wide(500, 'w');
-    console += "x" + wide + "y\r\n";
+    console += "x" + std::string(500, 'w') + "y\r\n";
     const QStringList pages = Print(console);
-    QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
-    QVERIFY(pages[0].contains(kBanner));
-    QStringList all;
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-      if (p > 0) QVERIFY2(!pages[p].contains(QStringLiteral("Vortane")), qPrintable(pages[p]));
-      all += NonEmpty(pages[p].split('\n'));
-    }
-    all.removeFirst();  // the banner
-    for (int i = 1; i <= 300; ++i) QCOMPARE(all.value(i - 1), QStringLiteral("line %1").arg(i));
-    // The wide line is broken at the printable width, nothing lost.
-    const QString rest = all.mid(300).join(QString());
-    QCOMPARE(rest, QStringLiteral("x%1y").arg(QString(500, 'w')));
-    QVERIFY(all.size() > 301);
-  }
-
-  void emptyConsolePrintsTheBanner() {
-    const QStringList pages = Print("");
-    QCOMPARE(pages.size(), 1);
-    QCOMPARE(NonEmpty(pages[0].split('\n')), QStringList{kBanner});
+    QVERIFY2(pages.size() >= 3, qPrintable(pages.join("\n----\n")));
+    QStringList lines = pages[0].split('\n');
+    const qsizetype indent = lines[0].indexOf("Vortane - Remote Console Utility - by Quorlen");
+    QVERIFY2(indent >= 8 && indent <= 16, qPrintable(lines[0]));
+    QCOMPARE(lines.mid(1, 4), (QStringList{"", "first line", "  second", "third"}));
+    QVERIFY(!pages.mid(1).join('\n').contains("Vortane"));
+    lines = pages.join('\n').split('\n', Qt::SkipEmptyParts);
+    for (int i = 1; i <= 300; ++i) QCOMPARE(lines.value(i + 3), QStringLiteral("line %1").arg(i));
+    QCOMPARE(lines.mid(304).join(QString()), "x" + QString(500, 'w') + "y");
   }
 
   void failuresAreReported() {
     QTemporaryDir dir;
+    QVERIFY(QFile(dir.filePath("plain")).open(QIODevice::WriteOnly));
     platform::QtPrinter printer;
-    // A PDF file that cannot be created: its folder is a regular file.
-    QFile plain(dir.filePath(QStringLiteral("plain")));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    printer.setPdfOutput(dir.filePath(QStringLiteral("plain/out.pdf")));
-    platform::PrintResult result = printer.print("text");
-    QVERIFY(!result.ok);
-    QVERIFY(!result.error.empty());
+    printer.setPdfOutput(dir.filePath("plain/out.pdf"));  // its folder is a regular file
+    QVERIFY(!printer.print("text").ok);
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed here");
     printer.setPdfOutput({});
-    result = printer.print("text");
-    QVERIFY(!result.ok);
-    QVERIFY2(result.error.find("no printer") != std::string::npos, result.error.c_str());
-  }
-
- private:
-  // The pages of the printed console as pdftotext lays them out.
-  QStringList Print(const std::string& console) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("console.pdf"));
-    platform::QtPrinter printer;
-    printer.setPdfOutput(pdf);
-    const platform::PrintResult result = printer.print(console);
-    if (!result.ok) qWarning("%s", result.error.c_str());
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!tool.waitForFinished(30000)) return {};
-    QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split('\f');
-    if (pages.size() > 1 && pages.last().trimmed().isEmpty()) pages.removeLast();
-    if (pages.size() != result.pages) qWarning("printer counted %d pages", result.pages);
-    return pages;
-  }
-
-  // The printed lines, blank ones and trailing blanks dropped.
-  static QStringList NonEmpty(const QStringList& lines) {
-    QStringList kept;
-    for (const QString& line : lines) {
-      if (!line.trimmed().isEmpty())
-        kept += line.left(line.lastIndexOf(QRegularExpression(QStringLiteral("\\S"))) + 1);
-    }
-    return kept;
+    const platform::PrintResult result = printer.print("text");
+    QVERIFY2(!result.ok && result.error.find("no printer") != std::string::npos,
+             result.error.c_str());
   }
 };
 

@@ -2,66 +2,43 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <vector>
 
 namespace {
 
-using rcon::CommandHistory;
+using Shown = std::vector<std::optional<std::string>>;  // braces evaluate left to right
 
-CommandHistory Sent(std::initializer_list<const char*> commands) {
-  CommandHistory history;
+rcon::CommandHistory Sent(std::initializer_list<const char*> commands) {
+  rcon::CommandHistory history;
   for (const char* command : commands) history.record(command);
   return history;
 }
 
 TEST(CommandHistory, UpAndDownBrowseLikeAShell) {
-  CommandHistory history = Sent({"status", "map ctf1", "kick 3"});
-  EXPECT_EQ(history.older("half typed"), "kick 3");
-  EXPECT_EQ(history.older("kick 3"), "map ctf1");
-  EXPECT_EQ(history.older("map ctf1"), "status");
-  EXPECT_EQ(history.older("status"), std::nullopt);  // the oldest stays
-  EXPECT_EQ(history.newer(), "map ctf1");
-  EXPECT_EQ(history.newer(), "kick 3");
-  EXPECT_EQ(history.newer(), "half typed");  // past the newest: the draft comes back
-  EXPECT_FALSE(history.browsing());
-  EXPECT_EQ(history.newer(), std::nullopt);
-}
-
-TEST(CommandHistory, EmptyHistoryGivesNothing) {
-  CommandHistory history;
-  EXPECT_EQ(history.older("typed"), std::nullopt);
-  EXPECT_EQ(history.newer(), std::nullopt);
+  rcon::CommandHistory h = Sent({"status", "map ctf1", "kick 3"});
+  EXPECT_EQ((Shown{h.older("draft"), h.older("kick 3"), h.older("map ctf1"), h.older("status")}),
+            (Shown{"kick 3", "map ctf1", "status", std::nullopt}));  // the oldest stays
+  EXPECT_EQ((Shown{h.newer(), h.newer(), h.newer(), h.newer()}),
+            (Shown{"map ctf1", "kick 3", "draft", std::nullopt}));  // past the newest: the draft
+  EXPECT_EQ(rcon::CommandHistory().older("typed"), std::nullopt);
 }
 
 TEST(CommandHistory, SendingEndsBrowsingAndDropsTheDraft) {
-  CommandHistory history = Sent({"a", "b"});
-  ASSERT_EQ(history.older("draft"), "b");
-  ASSERT_EQ(history.older("b"), "a");
-  history.record("a");  // a recalled command sent again
-  EXPECT_FALSE(history.browsing());
-  EXPECT_EQ(history.older(""), "a");
-  EXPECT_EQ(history.newer(), "");
+  rcon::CommandHistory h = Sent({"a", "b"});
+  EXPECT_EQ((Shown{h.older("draft"), h.older("b")}), (Shown{"b", "a"}));
+  h.record("a");  // a recalled command sent again
+  EXPECT_EQ((Shown{h.older(""), h.newer()}), (Shown{"a", ""}));
 }
 
-TEST(CommandHistory, OnlyConsecutiveDuplicatesAreDropped) {
-  CommandHistory history = Sent({"a", "a", "b", "a", " a", "a "});
-  ASSERT_EQ(history.size(), 5u);
-  EXPECT_EQ(history.entry(0), "a");
-  EXPECT_EQ(history.entry(1), "b");
-  EXPECT_EQ(history.entry(2), "a");
-  EXPECT_EQ(history.entry(3), " a");  // blanks count: the command differs
-}
-
-TEST(CommandHistory, KeepsTheNewest500) {
-  CommandHistory history;
-  for (int i = 0; i < 503; ++i) history.record(std::to_string(i));
-  ASSERT_EQ(history.size(), CommandHistory::kMaxEntries);
-  EXPECT_EQ(history.entry(0), "3");
-  EXPECT_EQ(history.entry(499), "502");
-  std::optional<std::string> shown;
-  for (std::size_t i = 0; i < CommandHistory::kMaxEntries; ++i) shown = history.older("");
-  EXPECT_EQ(shown, "3");
-  EXPECT_EQ(history.older(""), std::nullopt);
+TEST(CommandHistory, DropsOnlyRepeatsOfTheNewestAndKeeps500) {
+  rcon::CommandHistory h = Sent({"a", "a", "b", "a", " a", "a "});
+  EXPECT_EQ((Shown{h.older(""), h.older(""), h.older(""), h.older(""), h.older(""), h.older("")}),
+            (Shown{"a ", " a", "a", "b", "a", std::nullopt}));  // blanks count
+  rcon::CommandHistory full;
+  for (int i = 0; i < 503; ++i) full.record(std::to_string(i));
+  EXPECT_EQ(full.older(""), "502");
+  for (int i = 0; i < 498; ++i) full.older("");
+  EXPECT_EQ((Shown{full.older(""), full.older("")}), (Shown{"3", std::nullopt}));
 }
 
 }  // namespace

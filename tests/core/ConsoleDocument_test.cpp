@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <map>
 
@@ -11,248 +10,128 @@
 namespace {
 
 using rcon::MsgAnswer;
-using Answers = std::deque<std::optional<std::string>>;
+using Name = std::optional<std::string>;
+using V = std::vector<std::string>;
 
-struct Boxes final : rcon::MessageBoxService {
-  MsgAnswer show(const rcon::MessageBoxRequest& request) override {
-    shown.push_back(request);
-    if (request.buttons == rcon::MsgButtons::Ok) return MsgAnswer::Ok;
-    if (answers.empty()) return MsgAnswer::Cancel;  // as a box closed without a button
-    const MsgAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+// Prompts give `answer`; the save and open dialogs give saveAs and openAs (nullopt: cancelled).
+struct Fake final : rcon::MessageBoxService, rcon::FileDialogService, rcon::FileStore {
+  MsgAnswer show(const rcon::MessageBoxRequest& r) override {
+    shown.push_back(r);
+    return r.buttons == rcon::MsgButtons::Ok ? MsgAnswer::Ok : answer;
   }
-  std::vector<rcon::MessageBoxRequest> shown;
-  std::deque<MsgAnswer> answers;
-};
-
-struct Dialog final : rcon::FileDialogService {
-  std::optional<std::string> showOpen(const rcon::FileDialogRequest& r) override {
-    return next(r, true);
+  Name showOpen(const rcon::FileDialogRequest& r) override { return Ask(r, "open:", openAs); }
+  Name showSave(const rcon::FileDialogRequest& r) override { return Ask(r, "save:", saveAs); }
+  Name Ask(const rcon::FileDialogRequest& r, const std::string& kind, const Name& name) {
+    asked.push_back(kind + r.fileName + (r.overwritePrompt && r.pathMustExist ? "!" : ""));
+    whileOpen();  // the dialog's event loop lets replies in
+    return name;
   }
-  std::optional<std::string> showSave(const rcon::FileDialogRequest& r) override {
-    return next(r, false);
-  }
-  std::optional<std::string> next(const rcon::FileDialogRequest& r, bool open) {
-    requests.push_back(r);
-    opens.push_back(open);
-    if (whileOpen) whileOpen();  // the dialog's event loop lets replies in
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::vector<rcon::FileDialogRequest> requests;
-  std::vector<bool> opens;
-  Answers answers;
-  std::function<void()> whileOpen;
-};
-
-struct Store final : rcon::FileStore {
   rcon::ReadResult read(const std::string& path, std::uint64_t) override {
-    const auto it = files.find(path);
-    if (it == files.end()) return {rcon::ReadResult::Status::NotFound, {}, "missing"};
-    return {rcon::ReadResult::Status::Ok, it->second, {}};
+    return {rcon::ReadResult::Status::Ok, files.at(path), {}};
   }
   rcon::WriteResult write(const std::string& path, std::string_view bytes) override {
-    if (whileWriting) whileWriting();
-    if (path == failing) return {false, "disk full"};
-    files[path] = std::string(bytes);
-    return {true, {}};
+    whileWriting();
+    if (path != failing) files[path] = bytes;
+    return {path != failing, "disk full"};
   }
-  std::map<std::string, std::string> files;
+  MsgAnswer answer = MsgAnswer::Cancel;  // as a box closed without a button
+  Name saveAs, openAs;
+  std::vector<rcon::MessageBoxRequest> shown;
+  std::vector<std::string> asked;
+  std::map<std::string, std::string> files{{"old.txt", "old"}, {"new.txt", "new"}};
   std::string failing;
-  std::function<void()> whileWriting;
+  std::function<void()> whileOpen = [] {}, whileWriting = [] {};
 };
 
-struct Fixture : ::testing::Test {
+struct Doc : ::testing::Test {
+  Fake f;
   rcon::Console console;
-  Boxes boxes;
-  Dialog dialog;
-  Store store;
-  rcon::ConsoleDocument doc{console, boxes, dialog, store};
-
-  // A titled document (opened from old.txt) with unsaved text, records cleared.
-  void Titled() {
-    store.files["old.txt"] = "old\r\n";
-    dialog.answers = {"old.txt"};
+  rcon::ConsoleDocument doc{console, f, f, f};
+  void Titled() {  // opened from old.txt, then changed
+    f.openAs = "old.txt";
     ASSERT_TRUE(doc.Open());
-    console.append("more");
-    boxes.shown.clear();
-    dialog.requests.clear();
-    dialog.opens.clear();
+    console.append("+");
+    f.openAs.reset();
   }
 };
 
-TEST_F(Fixture, PromptAsksOnlyWhenChanged) {
-  EXPECT_TRUE(doc.New());
-  EXPECT_TRUE(doc.QueryUnload());
-  EXPECT_TRUE(boxes.shown.empty());
+TEST_F(Doc, PromptsOnlyWhenChangedAndNeverTwice) {
+  EXPECT_TRUE(doc.New() && doc.QueryUnload() && f.shown.empty());
   console.append("x");
-  EXPECT_FALSE(doc.QueryUnload());  // closed box: Cancel
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  const rcon::MessageBoxRequest& box = boxes.shown[0];
-  EXPECT_EQ(box.text, "Do you want to save the console first?");
-  EXPECT_EQ(box.title, "Vortane Rcon");
-  EXPECT_EQ(box.buttons, rcon::MsgButtons::YesNoCancel);
-  EXPECT_EQ(box.icon, rcon::MsgIcon::Exclamation);
-  EXPECT_EQ(box.defaultButton, MsgAnswer::Cancel);
-  EXPECT_EQ(doc.intAnswer(), 2);
+  f.whileOpen = [&] { EXPECT_FALSE(doc.New() || doc.QueryUnload()); };
+  f.answer = MsgAnswer::Yes;
+  EXPECT_FALSE(doc.QueryUnload());  // untitled: the save dialog was cancelled
+  EXPECT_EQ(f.shown.at(0).text, "Do you want to save the console first?");
+  EXPECT_TRUE(f.shown.size() == 1 && f.shown[0].buttons == rcon::MsgButtons::YesNoCancel &&
+              f.shown[0].defaultButton == MsgAnswer::Cancel && doc.intAnswer() == 6);
 }
 
-// One row per path through the save-first prompt, for each operation that asks it.
-struct Row {
-  const char* name;
-  bool titled;
-  MsgAnswer answer;
-  Answers dialog;     // save dialog, then (for Open) the open dialog
-  bool writeFails;    // to the known name or the chosen one
-  bool goesOn;        // the operation replaced the console or let the window close
-  const char* saved;  // where the console was written, "" if nowhere
-};
+// The save dialog's answer, if it is shown; goesOn: the console was replaced or may close.
+using Row = std::tuple<bool, MsgAnswer, const char*, bool, bool>;
+struct PromptTable : Doc, ::testing::WithParamInterface<std::tuple<Row, int>> {};
 
-class PromptTable : public Fixture, public ::testing::WithParamInterface<Row> {};
-
-TEST_P(PromptTable, EveryOperationHonoursTheAnswer) {
-  const Row& row = GetParam();
-  for (int op = 0; op < 3; ++op) {  // New, Open, closing the window
-    SCOPED_TRACE(op);
-    rcon::Console console;
-    Boxes boxes;
-    Dialog dialog;
-    Store store;
-    rcon::ConsoleDocument d{console, boxes, dialog, store};
-    store.files["new.txt"] = "opened";
-    if (row.titled) {
-      store.files["old.txt"] = "old";
-      dialog.answers = {"old.txt"};
-      ASSERT_TRUE(d.Open());
-    }
-    console.append("unsaved");
-    const std::string before = console.buffer.text();
-    dialog.answers = row.dialog;
-    if (op == 1) dialog.answers.push_back("new.txt");
-    store.failing = row.writeFails ? (row.titled ? "old.txt" : "chosen.txt") : "";
-    boxes.answers = {row.answer};
-    const bool went = op == 0 ? d.New() : op == 1 ? d.Open() : d.QueryUnload();
-    EXPECT_EQ(went, row.goesOn);
-    const std::string saved = row.saved;
-    const std::string text = op == 2 || !went ? before : op == 0 ? "" : "opened";
-    EXPECT_EQ(console.buffer.text(), text);
-    EXPECT_EQ(console.blnConsoleChanged, op < 2 ? !went : saved.empty());
-    EXPECT_EQ(saved.empty() ? "" : store.files[saved], saved.empty() ? "" : before + "\r\n");
-    EXPECT_EQ(row.writeFails, boxes.shown.back().text.find("disk full") != std::string::npos);
-    if (!went && op < 2) {
-      EXPECT_EQ(d.fileName(), row.titled ? "old.txt" : row.writeFails ? "chosen.txt" : "");
-    }
-  }
+// Each row for New (0), Open (1) and closing the window (2).
+TEST_P(PromptTable, OperationsHonourTheAnswer) {
+  const auto [row, op] = GetParam();
+  const auto [titled, answer, saveAs, writeFails, goesOn] = row;
+  const std::string file = titled ? "old.txt" : "c.txt";
+  const bool saved = answer == MsgAnswer::Yes && goesOn;
+  if (titled) Titled();
+  console.append("unsaved");
+  const std::string before = console.buffer.text();
+  f.answer = answer;
+  if (saveAs) f.saveAs = saveAs;
+  if (op == 1) f.openAs = "new.txt";
+  if (writeFails) f.failing = file;
+  const bool went = op == 0 ? doc.New() : op == 1 ? doc.Open() : doc.QueryUnload();
+  EXPECT_EQ(went, goesOn);
+  EXPECT_EQ(console.buffer.text(), op == 2 || !went ? before : op == 0 ? "" : "new");
+  EXPECT_EQ(console.blnConsoleChanged, op < 2 ? !went : !saved);
+  EXPECT_EQ(f.files[file], saved ? before + "\r\n" : titled ? "old" : "");
+  EXPECT_EQ(writeFails, f.shown.back().text.find("disk full") != std::string::npos);
+  EXPECT_EQ(doc.fileName(), op < 2 && went ? (op ? "new.txt" : "") : titled || saveAs ? file : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PromptTable,
-    ::testing::Values(
-        Row{"CancelStops", false, MsgAnswer::Cancel, {}, false, false, ""},
-        Row{"ClosedBoxStops", true, MsgAnswer::Ok, {}, false, false, ""},
-        Row{"NoGoesOnWithoutSaving", true, MsgAnswer::No, {}, false, true, ""},
-        Row{"YesUntitledDialogCancelledStops",
-            false,
-            MsgAnswer::Yes,
-            {std::nullopt},
-            false,
-            false,
-            ""},
-        Row{"YesUntitledSavesThroughDialog",
-            false,
-            MsgAnswer::Yes,
-            {"chosen.txt"},
-            false,
-            true,
-            "chosen.txt"},
-        Row{"YesTitledSavesSilently", true, MsgAnswer::Yes, {}, false, true, "old.txt"},
-        Row{"YesTitledWriteFailsStops", true, MsgAnswer::Yes, {}, true, false, ""},
-        Row{"YesUntitledWriteFailsStops", false, MsgAnswer::Yes, {"chosen.txt"}, true, false, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Combine(::testing::Values(Row(false, MsgAnswer::Cancel, nullptr, false, false),
+                                         Row(true, MsgAnswer::Cancel, nullptr, false, false),
+                                         Row(true, MsgAnswer::No, nullptr, false, true),
+                                         Row(false, MsgAnswer::Yes, nullptr, false, false),
+                                         Row(false, MsgAnswer::Yes, "c.txt", false, true),
+                                         Row(true, MsgAnswer::Yes, nullptr, false, true),
+                                         Row(true, MsgAnswer::Yes, nullptr, true, false),
+                                         Row(false, MsgAnswer::Yes, "c.txt", true, false)),
+                       ::testing::Values(0, 1, 2)));
 
-TEST_F(Fixture, DialogsStartWithTheRightNamesAndFlags) {
+TEST_F(Doc, DialogsStartWithTheRightNames) {
   Titled();
+  f.answer = MsgAnswer::No;
+  EXPECT_FALSE(doc.Open());  // cancelled: the earlier name stays
   doc.SaveAs();
-  EXPECT_EQ(dialog.requests.at(0).fileName, "old.txt");
-  EXPECT_TRUE(dialog.requests[0].overwritePrompt && dialog.requests[0].pathMustExist);
-  EXPECT_EQ(dialog.requests[0].filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
-  EXPECT_TRUE(doc.blnSaveCancelled());
-  // An abandoned Save As does not stop a later prompt from saving silently.
-  boxes.answers = {MsgAnswer::Yes};
+  f.answer = MsgAnswer::Yes;  // an abandoned Save As does not stop a later silent save
   EXPECT_TRUE(doc.New());
-  EXPECT_EQ(store.files["old.txt"], "old\r\nmore\r\n");
-  EXPECT_FALSE(doc.blnSaveCancelled());
-  // After New, Save asks for a name; Open starts with an empty one.
-  doc.Save();
-  EXPECT_EQ(dialog.requests.at(1).fileName, "");
+  EXPECT_EQ(f.files["old.txt"], "old+\r\n");
+  doc.Save();  // after New, Save asks for a name
   doc.Open();
-  EXPECT_TRUE(dialog.opens.back());
-  EXPECT_EQ(dialog.requests.back().fileName, "");
+  EXPECT_EQ(f.asked, (V{"open:", "open:", "save:old.txt!", "save:!", "open:"}));
 }
 
-TEST_F(Fixture, CancelledOpenKeepsTheEarlierFile) {
-  Titled();
-  boxes.answers = {MsgAnswer::No};
-  EXPECT_FALSE(doc.Open());
-  EXPECT_EQ(console.buffer.text(), "old\r\nmore");
-  EXPECT_TRUE(console.blnConsoleChanged && doc.blnHasFileName());
-  doc.Save();
-  EXPECT_EQ(store.files["old.txt"], "old\r\nmore\r\n");
-  // Opening an empty file empties the console and makes that file the document.
-  store.files["empty.txt"] = "";
-  dialog.answers = {"empty.txt"};
-  EXPECT_TRUE(doc.Open());
-  EXPECT_EQ(console.buffer.text(), "");
+TEST_F(Doc, RepliesDuringDialogsAreNeverLostSilently) {
+  f.whileOpen = [&] { console.append("reply\n"); };
+  f.openAs = "new.txt";
+  EXPECT_FALSE(doc.Open());  // asked before the console is replaced
+  f.saveAs = "out.txt";
+  doc.SaveAs();  // during the save dialog: written with the rest
+  EXPECT_EQ(f.files["out.txt"], "reply\nreply\n\r\n");
   EXPECT_FALSE(console.blnConsoleChanged);
-  EXPECT_EQ(doc.fileName(), "empty.txt");
-}
-
-TEST_F(Fixture, RepliesDuringDialogsAreNeverLostSilently) {
-  // During the save dialog: written with the rest.
-  console.append("a\n");
-  dialog.whileOpen = [&] { console.append("reply\n"); };
-  dialog.answers = {"out.txt"};
-  doc.SaveAs();
-  EXPECT_EQ(store.files["out.txt"], "a\nreply\n\r\n");
-  EXPECT_FALSE(console.blnConsoleChanged);
-  // After the text was taken: the console stays unsaved.
-  dialog.whileOpen = nullptr;
-  store.whileWriting = [&] { console.append("late"); };
-  doc.Save();
+  f.whileWriting = [&] { console.append("late"); };
+  doc.Save();  // after the text was taken: still unsaved
   EXPECT_TRUE(console.blnConsoleChanged);
-  // During the open dialog of an unchanged console: asked again before it is replaced.
-  store.whileWriting = nullptr;
-  doc.Save();
-  dialog.whileOpen = [&] { console.append("reply\n"); };
-  store.files["in.txt"] = "in";
-  dialog.answers = {"in.txt"};
-  EXPECT_FALSE(doc.Open());
-  EXPECT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(doc.fileName(), "out.txt");
-}
-
-TEST_F(Fixture, NoSecondOperationWhileADialogIsUp) {
-  console.append("x");
-  dialog.whileOpen = [&] {
-    EXPECT_FALSE(doc.New());
-    EXPECT_FALSE(doc.QueryUnload());
-  };
-  boxes.answers = {MsgAnswer::Yes};
-  EXPECT_FALSE(doc.QueryUnload());
-  EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST(PrintLines, BreaksWrapsAndExpands) {
-  using V = std::vector<std::string>;
-  EXPECT_EQ(rcon::PrintLines("", 10), V{""});
-  EXPECT_EQ(rcon::PrintLines("a\r\nb\nc", 10), (V{"a", "b", "c"}));
-  EXPECT_EQ(rcon::PrintLines("a\r\n", 10), V{"a"});
-  EXPECT_EQ(rcon::PrintLines("\r\n\r\n", 10), (V{"", ""}));
-  EXPECT_EQ(rcon::PrintLines("abcdefg\n", 3), (V{"abc", "def", "g"}));
-  EXPECT_EQ(rcon::PrintLines("a\tb\r", 20), V{"a       b\r"});
+  EXPECT_EQ(rcon::PrintLines("a\r\nb\n\r\nc\td\ref\n", 10), (V{"a", "b", "", "c       d\r", "ef"}));
   EXPECT_EQ(rcon::PrintLines("ab", 0), (V{"a", "b"}));
 }
 

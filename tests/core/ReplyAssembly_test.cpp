@@ -9,66 +9,42 @@ namespace {
 
 const std::string kPrint("\xFF\xFF\xFF\xFFprint\n", 10);
 
-// Console text for a sequence of datagrams from one sender, 10 ms apart.
-std::string Show(const std::vector<std::string>& texts, const char* sender = "a") {
+struct Piece {
+  std::string datagram;
+  const char* sender = "a";
+  std::int64_t atMs = 0;
+};
+
+std::string Show(const std::vector<Piece>& pieces) {
   rcon::ReplyHandler handler;
   std::vector<std::string> out;
-  std::int64_t now = 0;
-  for (const std::string& text : texts) handler.onDatagram(kPrint + text, sender, now += 10, out);
+  for (const Piece& p : pieces) handler.onDatagram(p.datagram, p.sender, p.atMs, out);
   std::string console;
   for (const std::string& piece : out) console += piece;
   return console;
 }
 
 TEST(ReplyHandler, ShowsEachReplyAsTheConsoleExpects) {
-  struct Case {
-    std::vector<std::string> replies;
-    std::string console;
-  } cases[] = {
-      {{""}, "\r\n"},                          // nothing after the header
-      {{"x\n"}, "x\r\n"},                      // one character and its line feed
-      {{"\n"}, "\r\n"},                        // a bare line feed
-      {{"0\n"}, "0\r\n"},                      // the short reply keeps its text
-      {{"map changed\n"}, "map changed\r\n"},  // one line
-      {{"a\nb\nc\n"}, "a\nb\nc\r\n"},          // inner line feeds stay bare
-      {{"a\r\n"}, "a\r\r\n"},                  // only the final line feed is replaced
-      {{"no end"}, "no end"},                  // left open for a continuation
-      {{"one\n", "two\n"}, "one\r\ntwo\r\n"},
+  const std::int64_t late = rcon::ReplyHandler::kContinuationMs + 1;
+  const std::pair<std::vector<Piece>, std::string> cases[] = {
+      {{{kPrint}}, "\r\n"},                       // nothing after the header
+      {{{"\xFF\xFF"}}, "\r\n"},                   // shorter than a header
+      {{{kPrint + "0\n"}}, "0\r\n"},              // a short reply keeps its text
+      {{{kPrint + "a\nb\nc\n"}}, "a\nb\nc\r\n"},  // inner line feeds stay bare
+      {{{kPrint + "a\r\n"}}, "a\r\r\n"},          // only the final line feed is replaced
+      // output split mid-line over three datagrams shows as one text
+      {{{kPrint + "first\nsecond li"}, {kPrint + "ne goes o"}, {kPrint + "n\nlast\n"}},
+       "first\nsecond line goes on\nlast\r\n"},
+      // an open line ends before another sender's reply, or after a pause
+      {{{kPrint + "open"}, {kPrint + "other\n", "b"}}, "open\r\nother\r\n"},
+      {{{kPrint + "open"}, {kPrint + "late\n", "a", late}}, "open\r\nlate\r\n"},
+      {{{kPrint + "open"}, {kPrint + "-on\n", "a", late - 1}}, "open-on\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Show(c.replies), c.console);
+  for (const auto& [pieces, console] : cases) EXPECT_EQ(Show(pieces), console);
 }
 
-TEST(ReplyHandler, SplitOutputJoinsIntoOneText) {
-  EXPECT_EQ(Show({"first line\nsecond li", "ne goes on and o", "n\nlast\n"}),
-            "first line\nsecond line goes on and on\nlast\r\n");
-}
-
-TEST(ReplyHandler, AnOpenLineEndsForAnotherSenderOrAfterAPause) {
-  rcon::ReplyHandler handler;
-  std::vector<std::string> out;
-  handler.onDatagram(kPrint + "open", "a", 0, out);
-  handler.onDatagram(kPrint + "other\n", "b", 1, out);
-  handler.onDatagram(kPrint + "again", "b", 2, out);
-  handler.onDatagram(kPrint + "late\n", "b", 2 + rcon::ReplyHandler::kContinuationMs + 1, out);
-  handler.onDatagram(kPrint + "open", "b", 1000, out);
-  handler.onDatagram(kPrint + "-same\n", "b", 1000 + rcon::ReplyHandler::kContinuationMs, out);
-  std::string console;
-  for (const std::string& piece : out) console += piece;
-  EXPECT_EQ(console, "open\r\nother\r\nagain\r\nlate\r\nopen-same\r\n");
-}
-
-TEST(ReplyHandler, ShortAndHostileDatagramsNeverFail) {
-  rcon::ReplyHandler handler;
-  std::vector<std::string> out;
-  handler.onDatagram("", "a", 0, out);
-  handler.onDatagram("\xFF\xFF", "a", 0, out);
-  handler.onDatagram(std::string(9, '\0'), "a", 0, out);
-  EXPECT_EQ(out, std::vector<std::string>(3, "\r\n"));
-  // A reply far beyond 16-bit lengths is shown whole.
-  out.clear();
-  handler.onDatagram(kPrint + std::string(65000, 'x') + "\n", "a", 0, out);
-  ASSERT_EQ(out.size(), 1u);
-  EXPECT_EQ(out[0].size(), 65002u);
+TEST(ReplyHandler, RepliesBeyondSixteenBitsAreShownWhole) {
+  EXPECT_EQ(Show({{kPrint + std::string(65000, 'x') + "\n"}}).size(), 65002u);
 }
 
 }  // namespace

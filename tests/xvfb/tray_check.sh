@@ -70,7 +70,8 @@ until_true 10 test -n "$(udp_port)" || die "the program has no UDP socket"
 
 # What the checks look at.
 running() { kill -0 "$app_pid" 2>/dev/null; }
-mapped() { xwininfo -id "$main" | grep -q 'Map State: IsViewable'; }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+mapped() { viewable "$main"; }
 hidden() { ! mapped; }
 in_taskbar() { xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$main")"; }
 maximised() { xprop -id "$main" _NET_WM_STATE | grep -q MAXIMIZED_HORZ; }
@@ -85,7 +86,18 @@ popups() { # visible windows of the program but its main window and its icon: me
 prompt() { xdotool search --onlyvisible --name '^Vortane Rcon$' 2>/dev/null | head -n1 | grep .; }
 answer() { timeout 5 xdotool windowactivate --sync "$(prompt)" key "$1" 2>/dev/null || true; }
 click_icon() { xdotool mousemove --window "$(icons)" 10 12 click "$@"; }
-menu() { click_icon 3 && until_true 5 popups >/dev/null && xdotool key "$1"; } # menu KEY
+menu() { # menu KEY: opens the icon's menu and picks an item by its access key
+  local popup try
+  click_icon 3 && until_true 5 popups >/dev/null || return 1
+  popup=$(popups | head -n1)
+  # The menu takes the keyboard a moment after it is mapped; a key pressed before is lost.
+  for try in 1 2 3; do
+    sleep 0.2
+    xdotool key "$1"
+    until_true 2 eval '! viewable "$popup"' && return 0
+  done
+  return 1
+}
 minimise() { xdotool windowminimize "$main" && until_true 5 one_icon && until_true 5 hidden; }
 screenshot() { [ -z "$shots" ] || timeout 20 import -window "$main" -frame "$shots/$1.png"; }
 

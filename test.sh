@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test through ctest.
-#   ./test.sh             the normal build (build/), a core-only build, and the desktop smoke test
+#   ./test.sh             the normal build (build/), a core-only build, and the desktop tray check
 #   ./test.sh --sanitize  the same tests built with AddressSanitizer and UBSan (build-sanitize/)
 set -euo pipefail
 cd "$(dirname "$0")"

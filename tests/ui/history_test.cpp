@@ -12,44 +12,31 @@ const QByteArray kPrefix("\xFF\xFF\xFF\xFFrcon pw ");
 class HistoryTest : public QObject {
   Q_OBJECT
  private slots:
-  // Every test starts after three commands sent from the command line.
-  void init() {
-    t = std::make_unique<fakes::TestWindow>();
-    t->open();
-    t->setServer(QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("pw"));
-    server.clear();  // what earlier tests sent
-    t->window->controls().txtSend->setFocus();
+  // Three commands sent, then a draft typed.
+  void browsesAsAShellAndSendsWhatItRecalls() {
+    t.open();
+    t.setServer(QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("pw"));
+    t.window->controls().txtSend->setFocus();
     for (const char* command : {"status\r", "map ctf1\r", "kick 3\r"}) fakes::Type(command);
     QVERIFY(server.waitForDatagrams(3));
-  }
-  void cleanup() { t.reset(); }
-
-  void upUpEnterSendsTheSecondAgain() {
-    QCOMPARE(press({Qt::Key_Up}), QStringLiteral("kick 3"));
-    QCOMPARE(press({Qt::Key_Up}), QStringLiteral("map ctf1"));
-    QCOMPARE(press({Qt::Key_Return}), QString());
+    fakes::Type(QStringLiteral("say hal"));
+    QCOMPARE(press({Qt::Key_Up, Qt::Key_Up}), QStringLiteral("map ctf1"));
+    QCOMPARE(press({Qt::Key_Down, Qt::Key_Down}), QStringLiteral("say hal"));  // the draft back
+    QCOMPARE(press({Qt::Key_Up, Qt::Key_Up, Qt::Key_Return}), QString());
     QVERIFY(server.waitForDatagrams(4));
     QCOMPARE(server.received().last(), kPrefix + "map ctf1");
     QCOMPARE(press({Qt::Key_Up, Qt::Key_Up}), QStringLiteral("kick 3"));  // past the one sent again
-  }
-
-  void downPastTheNewestRestoresTheDraft() {
-    fakes::Type(QStringLiteral("say hal"));
-    QCOMPARE(press({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}), QStringLiteral("status"));
-    QCOMPARE(press({Qt::Key_Down, Qt::Key_Down}), QStringLiteral("kick 3"));
-    QCOMPARE(press({Qt::Key_Down}), QStringLiteral("say hal"));
-    QCOMPARE(press({Qt::Key_Down}), QStringLiteral("say hal"));
   }
 
  private:
   // Presses the keys in the command line and returns what it shows then.
   QString press(std::initializer_list<Qt::Key> keys) {
     for (Qt::Key key : keys) fakes::Press(key);
-    return t->window->controls().txtSend->text();
+    return t.window->controls().txtSend->text();
   }
 
   fakes::FakeGameServer server;
-  std::unique_ptr<fakes::TestWindow> t;
+  fakes::TestWindow t;
 };
 
 }  // namespace

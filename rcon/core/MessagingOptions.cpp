@@ -45,15 +45,19 @@ void MessagingOptions::Load() {
   // A missing or unreadable file is an empty list; the user can type one and save it.
   ReadResult file = files_.read(settings_.strMsgFile, kMaxOpenBytes);
   view_.showList(file.ok() ? file.bytes : std::string());
+  const bool unread = !file.ok() && file.status != ReadResult::Status::NotFound;
+  unreadFile_ = unread ? settings_.strMsgFile : std::string();
   blnListChanged_ = false;
 }
 
 bool MessagingOptions::OK() {
-  Save();
-  if (blnSaveFailed_) {
-    blnSaveFailed_ = false;
-    return false;
-  }
+  // The empty list that stands for a file Load could not read is not written over that file:
+  // that would replace its messages with nothing.
+  const bool keepUnreadFile =
+      !blnListChanged_ && !unreadFile_.empty() && unreadFile_ == settings_.strMsgFile;
+  const bool saved = keepUnreadFile || Save();
+  blnSaveFailed_ = false;
+  if (!saved) return false;
   const AcceptedInterval interval = AcceptInterval(view_.intervalText(), settings_.intMsgUnit);
   if (interval.text != view_.intervalText()) view_.showInterval(interval.text);
   settings_.strMsgInterval = interval.text;
@@ -75,6 +79,7 @@ bool MessagingOptions::Save() {
   }
   blnSaveFailed_ = false;
   blnListChanged_ = false;
+  unreadFile_.clear();
   settings_.strMsgText = std::move(text);
   return true;
 }
@@ -115,6 +120,7 @@ void MessagingOptions::Open() {
   ReadResult file = files_.read(*chosen, kMaxOpenBytes);
   if (!file.ok()) return;
   view_.showList(file.bytes);
+  unreadFile_.clear();
   settings_.strMsgFile = *chosen;
   view_.showFile(settings_.strMsgFile);
   blnListChanged_ = false;

@@ -68,6 +68,7 @@ class MessagingOptions final {
   FileStore& files_;
   bool blnSaveFailed_ = false;
   bool blnListChanged_ = false;
+  std::string unreadFile_;  // a file Load found but could not read
 };
 
 }  // namespace rcon

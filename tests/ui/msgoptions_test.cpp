@@ -127,6 +127,16 @@ class MsgOptionsTest : public QObject {
     QCOMPARE(read("mixed.txt"), mixed);
   }
 
+  void okLeavesAFileItCouldNotReadAsItWas() {
+    click("cmdCancel");
+    QVERIFY(closed() && QFile::resize(path("messaging.txt"), (64 << 20) + 1));  // too large
+    QVERIFY(open());
+    QCOMPARE(list()->toPlainText(), QString());
+    click("cmdOK");
+    QVERIFY(closed());
+    QCOMPARE(QFile(path("messaging.txt")).size(), (64 << 20) + 1);
+  }
+
  private:
   QString path(const char* name) const { return t->programDir.filePath(QString::fromLatin1(name)); }
   QByteArray read(const char* name) const {

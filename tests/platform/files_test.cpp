@@ -76,6 +76,15 @@ class FilesTest : public QObject {
     QCOMPARE(boxes.shown.at(0).title, std::string("Vortane Rcon"));
     QVERIFY(boxes.shown.at(0).text.find(Path("old.txt")) != std::string::npos);
   }
+
+  // A path in the file system's encoding reads right in a message; 8-bit text stays 8-bit.
+  void messagesShowPathsAsNamed() {
+    const QString path = QString::fromUtf8("/home/jos\xC3\xA9/\xE2\x82\xAC.txt");
+    const std::string message = "Could not open " + platform::PathFromQString(path) + ".";
+    QCOMPARE(platform::MessageToQString(message), "Could not open " + path + ".");
+    QCOMPARE(platform::MessageToQString("Zugriff verweigert \xFC \x80"),
+             QString::fromUtf8("Zugriff verweigert \xC3\xBC \xE2\x82\xAC"));
+  }
 };
 
 }  // namespace

@@ -31,7 +31,7 @@ rcon::MsgAnswer QtMessageBox::show(const rcon::MessageBoxRequest& request) {
       QApplication::activeWindow() != nullptr ? QApplication::activeWindow() : parent_.data();
   QMessageBox box(over);
   box.setWindowTitle(request.title.empty() ? QString(kApplicationTitle) : ToQString(request.title));
-  box.setText(ToQString(request.text));
+  box.setText(MessageToQString(request.text));
   box.setIcon(request.icon == rcon::MsgIcon::Exclamation ? QMessageBox::Warning
                                                          : QMessageBox::NoIcon);
   if (request.buttons == rcon::MsgButtons::YesNoCancel) {

@@ -52,10 +52,4 @@ TEST(CliArguments, PlansTheRun) {
   }
 }
 
-TEST(CliArguments, PasswordFileKeepsTheFirstLine) {
-  for (const char* file : {"pw", "pw\n", "pw\r\nnext\n"})
-    EXPECT_EQ(rcon::PasswordFromFile(file), "pw");
-  EXPECT_EQ(rcon::PasswordFromFile(" two words "), " two words ");
-}
-
 }  // namespace

@@ -39,15 +39,6 @@ TEST(ReplyExchange, ForeignSendersAreIgnored) {
   EXPECT_TRUE(e.state() == State::Done && !e.replied() && e.text().empty());
 }
 
-TEST(ReplyExchange, StatusReplyCompletesAtOnce) {
-  ReplyExchange e(kServer, {}, true);
-  e.handle(Event::Sent);
-  e.handle(Event::Datagram, Print("late output\n"), kServer);  // not a status reply: noted
-  e.handle(Event::Datagram, "\xFF\xFF\xFF\xFFstatusResponse\n\\mode\\ctf\n", kServer);
-  EXPECT_TRUE(e.state() == State::Done && e.isStatus() && e.takeNotes().size() == 1);
-  EXPECT_EQ(e.text(), "Response\n\\mode\\ctf\n");
-}
-
 TEST(ReplyExchange, BadPassword) {
   EXPECT_TRUE(rcon::IsBadPassword("Bad rconpassword.\n") &&
               rcon::IsBadPassword("Bad rconpassword."));

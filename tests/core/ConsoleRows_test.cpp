@@ -9,21 +9,7 @@
 
 namespace {
 
-TEST(ConsoleRows, WrapsPlacesCaretsSelectsAndCopies) {
-  const auto shown = [](const std::string& text, std::uint64_t columns) {  // rows, "|" between
-    rcon::ConsoleBuffer buffer;
-    buffer.append(text);
-    const rcon::ConsoleRows rows(buffer, columns);
-    std::string cells = rows.cellsOf(0).cells;
-    for (std::uint64_t r = 1; r < rows.rowCount(); ++r) cells += "|" + rows.cellsOf(r).cells;
-    return cells;
-  };
-  // A tab running over the edge of a row goes on at the start of the next.
-  EXPECT_EQ(shown("abcdefghijkl\nabcd\tX", 5), "abcde|fghij|kl|abcd |   X");
-  // A lone carriage return, and other control bytes, show as nothing.
-  EXPECT_EQ(shown("a\tb\n\tc\r\na\rb\001c\x7F\x81\r\r\nd\x80\x9F\xFF", 80),
-            "a       b|        c|abc|d\x80\x9F\xFF");
-
+TEST(ConsoleRows, PlacesCaretsAndSelects) {
   rcon::ConsoleBuffer buffer;
   buffer.append("ab\tc\r\nxyz");
   const rcon::ConsoleRows rows(buffer, 80);
@@ -38,8 +24,6 @@ TEST(ConsoleRows, WrapsPlacesCaretsSelectsAndCopies) {
             std::tuple(1u, 9u, true));
   EXPECT_EQ(std::tuple(second.selectedFrom, second.selectedTo, second.breakSelected),
             std::tuple(0u, 1u, false));
-  EXPECT_EQ(rcon::CopyText("a\tb\r\nc\nd\r"), "a\tb\nc\nd");
-  EXPECT_EQ(rcon::CopyText(std::string("x\0\x81y\x80", 5)), "xy\x80");
 }
 
 // Appends cut anywhere (inside CR LF, inside long lines with tabs) and new widths give exactly

@@ -46,14 +46,9 @@ class PrintTest : public QObject {
     QCOMPARE(lines.mid(304).join(QString()), "x" + QString(500, 'w') + "y");
   }
 
-  void failuresAreReported() {
-    QTemporaryDir dir;
-    QVERIFY(QFile(dir.filePath("plain")).open(QIODevice::WriteOnly));
-    platform::QtPrinter printer;
-    printer.setPdfOutput(dir.filePath("plain/out.pdf"));  // its folder is a regular file
-    QVERIFY(!printer.print("text").ok);
+  void noPrinterIsReported() {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed here");
-    printer.setPdfOutput({});
+    platform::QtPrinter printer;
     const platform::PrintResult result = printer.print("text");
     QVERIFY2(!result.ok && result.error.find("no printer") != std::string::npos,
              result.error.c_str());

@@ -52,11 +52,16 @@ spawn openbox openbox
 until_true 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
   die "openbox did not start"
 find_panel() { panel=$(xdotool search --onlyvisible --name '^panel$' 2>/dev/null | head -n1); }
-start_panel() {
-  spawn trayer trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
-    --height 28 --SetDockType true --SetPartialStrut true --transparent false --tint 0x000000
-  panel_pid=$!
-  until_true 10 find_panel
+start_panel() { # a panel that does not show within ten seconds is started once more
+  local try
+  for try in 1 2; do
+    spawn trayer trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
+      --height 28 --SetDockType true --SetPartialStrut true --transparent false --tint 0x000000
+    panel_pid=$!
+    until_true 10 find_panel && return 0
+    kill "$panel_pid" 2>/dev/null || true
+  done
+  return 1
 }
 start_panel || die "trayer did not start"
 spawn app "$app"

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QStringDecoder>
-#include <algorithm>
 #include <array>
 
 namespace platform {
@@ -52,14 +51,9 @@ QString PathToQString(std::string_view path) {
 std::string PathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString MessageToQString(std::string_view message) {
-  const bool ascii = std::all_of(message.begin(), message.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (!ascii) {
-    QStringDecoder local(QStringDecoder::System, QStringDecoder::Flag::Stateless);
-    QString text = local.decode(QByteArrayView(message.data(), qsizetype(message.size())));
-    if (!local.hasError()) return text;
-  }
-  return ToQString(message);
+  QStringDecoder local(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+  QString text = local.decode(QByteArrayView(message.data(), qsizetype(message.size())));
+  return local.hasError() ? ToQString(message) : text;
 }
 
 }  // namespace platform

@@ -16,8 +16,8 @@ QString PathToQString(std::string_view path);
 std::string PathFromQString(const QString& path);
 
 // The program's messages may quote a path among their 8-bit text. A message that decodes
-// cleanly in the file system's encoding and needs it (a character beyond ASCII) is shown that
-// way, so a path such as /home/josé reads right; any other message goes through the 8-bit map.
+// cleanly in the file system's encoding is shown that way (ASCII reads the same either way),
+// so a path such as /home/josé reads right; any other message goes through the 8-bit map.
 QString MessageToQString(std::string_view message);
 
 }  // namespace platform

@@ -24,6 +24,9 @@ rcon_install_packages() {
 rcon_build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  local launcher=()
+  # Worktrees and rebuilds share compiled objects when ccache is there.
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
 }

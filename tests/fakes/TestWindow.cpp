@@ -40,4 +40,6 @@ void TestWindow::setServer(const QString& ip, quint16 port, const QString& passw
 
 std::string TestWindow::console() const { return window->console().buffer.text(); }
 
+rcon::MessagingSettings& TestWindow::messaging() const { return window->modVars(); }
+
 }  // namespace fakes

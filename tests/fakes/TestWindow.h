@@ -1,5 +1,6 @@
 #pragma once
 // A main window wired to fakes (real socket, real files) for widget tests.
+#include <QAction>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -34,6 +35,16 @@ struct TestWindow {
   void setServer(const QString& ip, quint16 port, const QString& password = {});
   // Console text of record.
   std::string console() const;
+  // The program-wide messaging settings the window works with.
+  rcon::MessagingSettings& messaging() const;
+
+  // Controls, menu items and windows by their objectName(), as tests and accessibility tools
+  // find them; null when there is none.
+  template <class T = QWidget>
+  T* find(const QString& objectName) const {
+    return window->findChild<T*>(objectName);
+  }
+  QAction* action(const QString& objectName) const { return find<QAction>(objectName); }
 };
 
 }  // namespace fakes

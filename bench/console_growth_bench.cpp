@@ -28,24 +28,24 @@ std::string Lines(std::size_t bytes) {
   return text;
 }
 
-void Fill(ui::frmRcon& window, std::size_t bytes) {
+void Fill(fakes::TestWindow& t, std::size_t bytes) {
   const std::string chunk = Lines(std::min<std::size_t>(bytes, 64 * 1024));
-  for (std::size_t filled = 0; filled < bytes; filled += chunk.size()) window.ConsoleAppend(chunk);
+  for (std::size_t filled = 0; filled < bytes; filled += chunk.size()) t.session->appendToConsole(chunk);
   QCoreApplication::processEvents();
 }
 
 void BM_AppendAndRepaint(benchmark::State& state) {
   fakes::TestWindow t;
-  ui::frmRcon& window = t.open();
-  Fill(window, static_cast<std::size_t>(state.range(0)) * kMiB);
+  t.open();
+  Fill(t, static_cast<std::size_t>(state.range(0)) * kMiB);
   const std::string reply =
       "reply text of about eighty characters, as one line of a server's answer\r\n";
   for (auto _ : state) {
-    window.ConsoleAppend(reply);
+    t.session->appendToConsole(reply);
     // Paints what the append made dirty, as the event loop would next.
     QCoreApplication::processEvents();
   }
-  state.counters["console_MB"] = static_cast<double>(window.console().buffer.size()) / 1e6;
+  state.counters["console_MB"] = static_cast<double>(t.session->console().buffer.size()) / 1e6;
 }
 BENCHMARK(BM_AppendAndRepaint)->Arg(0)->Arg(50)->Unit(benchmark::kMicrosecond);
 
@@ -53,9 +53,9 @@ BENCHMARK(BM_AppendAndRepaint)->Arg(0)->Arg(50)->Unit(benchmark::kMicrosecond);
 // console of one screenful against one of 50 MB (the argument is in KiB).
 void BM_FullRepaint(benchmark::State& state) {
   fakes::TestWindow t;
-  ui::frmRcon& window = t.open();
-  Fill(window, static_cast<std::size_t>(state.range(0)) * 1024);
-  QWidget* viewport = window.controls().txtReceive->viewport();
+  t.open();
+  Fill(t, static_cast<std::size_t>(state.range(0)) * 1024);
+  QWidget* viewport = t.find<ui::ConsoleView>("txtReceive")->viewport();
   for (auto _ : state) viewport->repaint();
 }
 BENCHMARK(BM_FullRepaint)->Arg(4)->Arg(50 * 1024)->Unit(benchmark::kMicrosecond);
@@ -63,25 +63,27 @@ BENCHMARK(BM_FullRepaint)->Arg(4)->Arg(50 * 1024)->Unit(benchmark::kMicrosecond)
 // The append alone, without waiting for the repaint it schedules.
 void BM_AppendOnly(benchmark::State& state) {
   fakes::TestWindow t;
-  ui::frmRcon& window = t.open();
-  Fill(window, static_cast<std::size_t>(state.range(0)) * kMiB);
+  t.open();
+  Fill(t, static_cast<std::size_t>(state.range(0)) * kMiB);
   const std::string reply =
       "reply text of about eighty characters, as one line of a server's answer\r\n";
-  for (auto _ : state) window.ConsoleAppend(reply);
+  for (auto _ : state) t.session->appendToConsole(reply);
   QCoreApplication::processEvents();
 }
 BENCHMARK(BM_AppendOnly)->Arg(0)->Arg(50)->Unit(benchmark::kMicrosecond);
 
 // Replacing the text with 50 MB and showing it.
 void BM_ReplaceAndRepaint(benchmark::State& state) {
-  fakes::TestWindow t;
-  ui::frmRcon& window = t.open();
+  // The view alone over a buffer of its own, at the window's console size.
+  rcon::ConsoleBuffer buffer;
+  ui::ConsoleView view(buffer);
+  view.resize(601, 217);
+  view.show();
   const std::string text = Lines(static_cast<std::size_t>(state.range(0)) * kMiB);
-  ui::ConsoleView* view = window.controls().txtReceive;
   for (auto _ : state) {
-    window.console().buffer.assign(text);
-    view->textReset();
-    view->viewport()->repaint();
+    buffer.assign(text);
+    view.textReset();
+    view.viewport()->repaint();
   }
 }
 BENCHMARK(BM_ReplaceAndRepaint)->Arg(50)->Unit(benchmark::kMillisecond);
@@ -89,9 +91,9 @@ BENCHMARK(BM_ReplaceAndRepaint)->Arg(50)->Unit(benchmark::kMillisecond);
 // Re-wrapping 50 MB at a new width.
 void BM_Resize(benchmark::State& state) {
   fakes::TestWindow t;
-  ui::frmRcon& window = t.open();
-  Fill(window, static_cast<std::size_t>(state.range(0)) * kMiB);
-  ui::ConsoleView* view = window.controls().txtReceive;
+  t.open();
+  Fill(t, static_cast<std::size_t>(state.range(0)) * kMiB);
+  ui::ConsoleView* view = t.find<ui::ConsoleView>("txtReceive");
   int width = view->width();
   for (auto _ : state) {
     width = width == 400 ? 500 : 400;

@@ -50,20 +50,20 @@ void Report(benchmark::State& state, double emptyMiB, std::size_t textBytes) {
 void BM_ResidentAfterAppends(benchmark::State& state) {
   for (auto _ : state) {
     fakes::TestWindow t;
-    ui::frmRcon& window = t.open();
+    t.open();
     QCoreApplication::processEvents();
     const double empty = ResidentMiB();
     const std::size_t target = static_cast<std::size_t>(state.range(0)) * kMiB;
     std::string batch;
-    for (std::size_t i = 0; window.console().buffer.size() < target; ++i) {
+    for (std::size_t i = 0; t.session->console().buffer.size() < target; ++i) {
       batch += Line(i);
       if (batch.size() >= 8 * 1024) {
-        window.ConsoleAppend(batch);
+        t.session->appendToConsole(batch);
         batch.clear();
       }
     }
-    window.controls().txtReceive->viewport()->repaint();
-    Report(state, empty, window.console().buffer.size());
+    t.find<ui::ConsoleView>("txtReceive")->viewport()->repaint();
+    Report(state, empty, t.session->console().buffer.size());
   }
 }
 BENCHMARK(BM_ResidentAfterAppends)->Arg(50)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -72,7 +72,7 @@ BENCHMARK(BM_ResidentAfterAppends)->Arg(50)->Iterations(1)->Unit(benchmark::kMil
 void BM_ResidentAfterReplace(benchmark::State& state) {
   for (auto _ : state) {
     fakes::TestWindow t;
-    ui::frmRcon& window = t.open();
+    t.open();
     QCoreApplication::processEvents();
     const double empty = ResidentMiB();
     std::string text;
@@ -80,9 +80,12 @@ void BM_ResidentAfterReplace(benchmark::State& state) {
       text += Line(i);
     }
     const std::size_t size = text.size();
-    window.console().buffer.assign(std::move(text));
-    window.controls().txtReceive->textReset();
-    window.controls().txtReceive->viewport()->repaint();
+    const std::string path = t.programDir.filePath("big.txt").toStdString();
+    t.files.write(path, text);
+    text = {};
+    t.fileDialog.answers = {path};
+    t.action("mnuFileOpen")->trigger();
+    t.find<ui::ConsoleView>("txtReceive")->viewport()->repaint();
     Report(state, empty, size);
   }
 }

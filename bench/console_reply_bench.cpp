@@ -18,6 +18,7 @@
 
 #include "fakes/FakeGameServer.h"
 #include "fakes/TestWindow.h"
+#include "platform/base/UdpSocket.h"
 #include "ui/frmRcon/ConsoleView.h"
 
 namespace {
@@ -25,13 +26,14 @@ namespace {
 // The window under test and the server that talks to it.
 struct Rig {
   Rig() {
+    t.sessionSocket = &socket;
     t.open();
-    port = t.socket.localPort();
+    port = socket.localPort();
     // Wakes the event loop now and then, so that a lost datagram ends in a timeout, not a hang.
     watchdog.start(200);
   }
-  const rcon::ConsoleBuffer& buffer() { return t.window->console().buffer; }
-  ui::ConsoleView& view() { return *t.window->controls().txtReceive; }
+  const rcon::ConsoleBuffer& buffer() { return t.session->console().buffer; }
+  ui::ConsoleView& view() { return *t.find<ui::ConsoleView>("txtReceive"); }
 
   template <typename Done>
   bool waitFor(Done done, int timeoutMs) {
@@ -44,6 +46,7 @@ struct Rig {
     return true;
   }
 
+  platform::UdpSocket socket{nullptr, 0};
   fakes::TestWindow t;
   fakes::FakeGameServer server;
   quint16 port = 0;
@@ -78,7 +81,7 @@ void BM_ReplyToConsole(benchmark::State& state) {
   clock.start();
   qint64 appendedAt = 0;
   // Runs right after the window's own arrival handler: the text is in the console.
-  QObject::connect(&rig.t.socket, &platform::UdpSocket::datagramsWaiting, &rig.watchdog,
+  QObject::connect(&rig.socket, &platform::UdpSocket::datagramsWaiting, &rig.watchdog,
                    [&] { appendedAt = clock.nsecsElapsed(); });
   const int replies = static_cast<int>(state.range(0));
   std::vector<double> inConsole;
@@ -135,7 +138,7 @@ void ReportBurst(benchmark::State& state, Rig& rig, const std::string& expected,
   state.counters["all_in_order"] = complete && text == expected ? 1 : 0;
   state.counters["replies_per_s"] =
       complete ? static_cast<double>(state.range(0)) * 1e9 / static_cast<double>(ns) : 0;
-  state.counters["rcvbuf_bytes"] = rig.t.socket.receiveBufferSize();
+  state.counters["rcvbuf_bytes"] = rig.socket.receiveBufferSize();
 }
 
 // (b) The fake server fires the whole burst before the window gets to read any of it: every

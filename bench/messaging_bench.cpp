@@ -23,6 +23,7 @@
 
 #include "fakes/TestWindow.h"
 #include "platform/base/TickTimer.h"
+#include "platform/base/UdpSocket.h"
 
 namespace {
 
@@ -83,15 +84,17 @@ void BM_MessagingThirtyAtOneSecond(benchmark::State& state) {
   for (auto _ : state) {
     Receiver receiver;
     platform::TickTimer timer;
+    platform::UdpSocket socket(nullptr, 0);
     fakes::TestWindow t;
-    t.services.msgTimer = &timer;
-    ui::frmRcon& window = t.open();
+    t.sessionTimer = &timer;
+    t.sessionSocket = &socket;
+    t.open();
     t.setServer(QStringLiteral("127.0.0.1"), receiver.port(), QStringLiteral("pw"));
-    window.modVars().strMsgText = "first\r\nsecond\r\nthird\r\n";
-    window.modVars().lngMsgSeconds = 1;
+    t.messaging().text = "first\r\nsecond\r\nthird\r\n";
+    t.messaging().seconds = 1;
 
     const Clock::time_point start = Clock::now();
-    window.menus().mnuMsgStart->trigger();
+    t.action("mnuMsgStart")->trigger();
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -100,7 +103,7 @@ void BM_MessagingThirtyAtOneSecond(benchmark::State& state) {
     });
     poll.start(20);
     loop.exec();
-    window.menus().mnuMsgStop->trigger();
+    t.action("mnuMsgStop")->trigger();
 
     const std::vector<Clock::time_point> arrivals = receiver.arrivals();
     if (arrivals.size() < kMessages) {

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Dialog dialog;
   Boxes boxes;
   rcon::ConsoleDocument document(console, boxes, dialog, store);
-  if (!document.Open() || console.buffer.text() != input) std::abort();
+  if (!document.open() || console.buffer.text() != input) std::abort();
 
   rcon::ConsoleRows rows(console.buffer, 1 + (size % 97));
   rows.sync();
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // Saving what was opened writes it back unchanged, with at most one CR LF added.
-  document.Save();
-  if (store.bytes != rcon::TextFileBytes(console.buffer.text())) std::abort();
+  document.save();
+  if (store.bytes != rcon::textFileBytes(console.buffer.text())) std::abort();
   return 0;
 }

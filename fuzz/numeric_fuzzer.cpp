@@ -17,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (std::isfinite(value) && std::abs(value) < 1e18 && static_cast<double>(whole) > value) {
     std::abort();
   }
-  const rcon::OctetCheck octet = rcon::CheckOctet(text);
+  const rcon::OctetCheck octet = rcon::checkOctet(text);
   if (octet.accepted != (whole >= 0 && whole <= 255)) std::abort();
   if (octet.accepted && rcon::FieldValue(octet.tidied) != whole) std::abort();
 
   rcon::OctetTexts fields{std::string(text), "0", std::string(text), "1"};
-  const rcon::ServerAddress address = rcon::GetServerAddress(fields);
-  (void)rcon::CheckDestination(address, rcon::GetServerPort(text));
+  const rcon::ServerAddress address = rcon::serverAddress(fields);
+  (void)rcon::checkDestination(address, rcon::serverPort(text));
   return 0;
 }

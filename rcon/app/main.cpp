@@ -8,7 +8,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("VortaneRcon"));
   ui::AppServices services;
-  ui::frmRcon window(services.services());
+  const std::unique_ptr<ui::SessionParts> parts = services.makeSession();
+  ui::frmRcon window(parts->session(), services.services());
   services.setDialogParent(&window);
   window.show();
   return QApplication::exec();

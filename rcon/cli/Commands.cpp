@@ -82,7 +82,7 @@ std::optional<Line> ReadLine(std::FILE* in) {
 int RunCommand(const Config& config, Output& output) {
   platform::UdpSocket socket(nullptr, 0);
   const ExchangeResult result =
-      Exchange(socket, config.target, rcon::RconRequest(config.password, config.command),
+      Exchange(socket, config.target, rcon::rconRequest(config.password, config.command),
                config.limits, false);
   return static_cast<int>(Show(config, result, output));
 }
@@ -108,7 +108,7 @@ int RunStdin(const Config& config, Output& output) {
     const std::string command = ScriptBytes(QByteArray::fromStdString(line->bytes));
     sinceSend.start();
     const ExchangeResult result = Exchange(
-        socket, config.target, rcon::RconRequest(config.password, command), config.limits, false);
+        socket, config.target, rcon::rconRequest(config.password, command), config.limits, false);
     const CliExit exit = Show(config, result, output);
     // The password will not get better: stop at once.
     if (exit == CliExit::BadPassword) return static_cast<int>(exit);

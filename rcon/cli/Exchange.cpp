@@ -47,7 +47,7 @@ ExchangeResult Exchange(platform::UdpSocket& socket, const rcon::CliTarget& targ
   QObject::connect(&timer, &QTimer::timeout, &loop,
                    [&] { after(exchange.handle(Event::TimerDue)); });
 
-  const rcon::SendResult sent = socket.send(target.host, target.port, rcon::MakeDatagram(request));
+  const rcon::SendResult sent = socket.send(target.host, target.port, rcon::makeDatagram(request));
   if (!sent.ok) {
     Note("could not send to " + SenderName(target) + ": " + sent.error);
     return {};

@@ -48,13 +48,13 @@ int RunMessages(const Config& config, Output& output) {
   platform::UdpSocket socket(nullptr, 0);
   platform::TickTimer timer;
   const std::string server = SenderName(config.target);
-  const std::size_t prefix = rcon::SayRequest(config.password, "").size();
+  const std::size_t prefix = rcon::sayRequest(config.password, "").size();
 
   rcon::MessageScheduler scheduler(
       timer, [&config] { return config.password; },
       [&](const std::string& request) {
         const rcon::SendResult sent =
-            socket.send(config.target.host, config.target.port, rcon::MakeDatagram(request));
+            socket.send(config.target.host, config.target.port, rcon::makeDatagram(request));
         if (!sent.ok) {
           Note("could not send to " + server + ": " + sent.error);
           return;
@@ -65,7 +65,7 @@ int RunMessages(const Config& config, Output& output) {
                                      .toStdString();
         output.text(time + ' ' + request.substr(prefix) + '\n');
       });
-  QObject::connect(&timer, &platform::TickTimer::tick, &timer, [&scheduler] { scheduler.Tick(); });
+  QObject::connect(&timer, &platform::TickTimer::tick, &timer, [&scheduler] { scheduler.tick(); });
 
   int foreign = 0;
   QObject::connect(&socket, &platform::UdpSocket::datagramsWaiting, &socket, [&] {
@@ -79,7 +79,7 @@ int RunMessages(const Config& config, Output& output) {
       const std::string_view text = rcon::ReplyText(datagram.bytes);
       if (rcon::IsBadPassword(text)) {
         Note("the server refused the password");
-        scheduler.Stop();
+        scheduler.stop();
         QCoreApplication::exit(static_cast<int>(CliExit::BadPassword));
         return;
       }
@@ -87,14 +87,14 @@ int RunMessages(const Config& config, Output& output) {
     }
   });
   QObject::connect(&signalPipe, &SignalPipe::caught, &signalPipe, [&scheduler] {
-    scheduler.Stop();
+    scheduler.stop();
     QCoreApplication::exit(0);
   });
 
   rcon::MessagingSettings settings;
-  settings.strMsgText = *list;
-  settings.lngMsgSeconds = config.intervalSeconds;
-  scheduler.Start(settings);
+  settings.text = *list;
+  settings.seconds = config.intervalSeconds;
+  scheduler.start(settings);
   Note("sending messages to " + server + " every " + std::to_string(config.intervalSeconds) +
        " s; SIGINT (Ctrl+C) or SIGTERM stops");
   return QCoreApplication::exec();

@@ -73,8 +73,8 @@ CliTargetResult ParseTarget(std::string_view text) {
     start = dot + 1;
   }
   if (count + 1 != octets.size()) return {std::nullopt, invalid};
-  const ServerAddress address = GetServerAddress(octets);
-  switch (CheckDestination(address, target.port)) {
+  const ServerAddress address = serverAddress(octets);
+  switch (checkDestination(address, target.port)) {
     case Destination::Valid:
       break;
     case Destination::Unset:
@@ -83,7 +83,7 @@ CliTargetResult ParseTarget(std::string_view text) {
     case Destination::InvalidPort:
       return {std::nullopt, invalid};
   }
-  target.host = address.strServerIP;
+  target.host = address.dotted;
   return {target, {}};
 }
 

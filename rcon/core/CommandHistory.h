@@ -27,7 +27,6 @@ class CommandHistory final {
 
   bool browsing() const { return position_ < entries_.size(); }
   std::size_t size() const { return entries_.size(); }
-  const std::string& entry(std::size_t index) const { return entries_[index]; }
 
  private:
   std::deque<std::string> entries_;  // oldest first

@@ -6,28 +6,28 @@
 
 namespace rcon {
 
-ServerAddress GetServerAddress(const OctetTexts& fields) {
+ServerAddress serverAddress(const OctetTexts& fields) {
   ServerAddress address;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    address.intIP[i] = FieldValue(fields[i]);
-    if (i > 0) address.strServerIP.push_back('.');
-    address.strServerIP += std::to_string(address.intIP[i]);
+    address.octets[i] = FieldValue(fields[i]);
+    if (i > 0) address.dotted.push_back('.');
+    address.dotted += std::to_string(address.octets[i]);
   }
   return address;
 }
 
-std::int64_t GetServerPort(std::string_view portText) { return FieldValue(portText); }
+std::int64_t serverPort(std::string_view portText) { return FieldValue(portText); }
 
-Destination CheckDestination(const ServerAddress& address, std::int64_t port) {
-  if (address.strServerIP == "0.0.0.0") return Destination::Unset;
-  for (std::int64_t octet : address.intIP) {
+Destination checkDestination(const ServerAddress& address, std::int64_t port) {
+  if (address.dotted == "0.0.0.0") return Destination::Unset;
+  for (std::int64_t octet : address.octets) {
     if (octet < 0 || octet > 255) return Destination::InvalidAddress;
   }
   if (port < 1 || port > 65535) return Destination::InvalidPort;
   return Destination::Valid;
 }
 
-std::string_view RefusalText(Destination refusal) {
+std::string_view refusalText(Destination refusal) {
   switch (refusal) {
     case Destination::Unset:
     case Destination::InvalidAddress:
@@ -40,7 +40,7 @@ std::string_view RefusalText(Destination refusal) {
   return {};
 }
 
-OctetCheck CheckOctet(std::string_view text) {
+OctetCheck checkOctet(std::string_view text) {
   // Compared as a floating whole number so that values far outside any integer range refuse too.
   const double whole = std::floor(NumericValue(text));
   if (!(whole >= 0 && whole <= 255)) return {false, std::string(text)};

@@ -12,15 +12,15 @@ namespace rcon {
 using OctetTexts = std::array<std::string, 4>;
 
 struct ServerAddress {
-  std::array<std::int64_t, 4> intIP{};  // whole parts of the four fields, never wrapped
-  std::string strServerIP;              // the four values joined with "."
+  std::array<std::int64_t, 4> octets{};  // whole parts of the four fields, never wrapped
+  std::string dotted;                    // the four values joined with "."
 };
 
 // Whole part of each octet field, joined with "." (negative values keep their "-").
-ServerAddress GetServerAddress(const OctetTexts& fields);
+ServerAddress serverAddress(const OctetTexts& fields);
 
 // Whole part of the port field (empty or no number gives 0).
-std::int64_t GetServerPort(std::string_view portText);
+std::int64_t serverPort(std::string_view portText);
 
 enum class Destination {
   Valid,
@@ -29,10 +29,10 @@ enum class Destination {
   InvalidPort,     // outside 1 to 65535
 };
 
-Destination CheckDestination(const ServerAddress& address, std::int64_t port);
+Destination checkDestination(const ServerAddress& address, std::int64_t port);
 
 // The text each refusal shows, titled kMainTitle, with the exclamation icon.
-std::string_view RefusalText(Destination refusal);
+std::string_view refusalText(Destination refusal);
 
 // What leaving an octet field does with its text: accept it tidied to its whole part
 // ("007" gives "7", "" gives "0"), or refuse it (outside 0 to 255) and leave it as typed.
@@ -40,7 +40,7 @@ struct OctetCheck {
   bool accepted = false;
   std::string tidied;
 };
-OctetCheck CheckOctet(std::string_view text);
+OctetCheck checkOctet(std::string_view text);
 inline constexpr std::string_view kOctetRefusal{"Please enter a value between 0 and 255."};
 
 // The title of every message box of the main window and the options dialog.

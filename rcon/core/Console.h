@@ -8,12 +8,12 @@ namespace rcon {
 
 struct Console {
   ConsoleBuffer buffer;
-  bool blnConsoleChanged = false;
+  bool unsaved = false;
 
   // Every change of the console marks it as unsaved, appends by the program included.
   void append(std::string_view bytes) {
     buffer.append(bytes);
-    blnConsoleChanged = true;
+    unsaved = true;
   }
 };
 

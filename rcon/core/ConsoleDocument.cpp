@@ -19,12 +19,13 @@ class BusyScope final {
   bool& busy_;
 };
 
-std::string OpenRefusal(const ReadResult& result) {
+std::string openRefusal(const ReadResult& result) {
   switch (result.status) {
     case ReadResult::Status::NotRegular:
       return "It is not a regular file.";
     case ReadResult::Status::TooLarge:
-      return "It is larger than 64 MiB, more than the console can hold.";
+      return "It is larger than " + std::to_string(kMaxOpenBytes / (1024 * 1024)) +
+             " MiB, more than the console can hold.";
     case ReadResult::Status::NotFound:
       return "The file does not exist.";
     case ReadResult::Status::Ok:
@@ -43,78 +44,78 @@ ConsoleDocument::ConsoleDocument(Console& console, MessageBoxService& boxes,
 void ConsoleDocument::transition(Event event, std::uint64_t revision) {
   const auto markSaved = [&] {
     // A reply that came in after the text was taken keeps the console unsaved.
-    if (console_.buffer.revision() == revision) console_.blnConsoleChanged = false;
+    if (console_.buffer.revision() == revision) console_.unsaved = false;
   };
   switch (event) {
     case Event::NewDone:
       markSaved();
       fileName_.clear();
-      blnHasFileName_ = false;
+      titled_ = false;
       break;
     case Event::OpenDone:
       markSaved();
-      blnHasFileName_ = true;
+      titled_ = true;
       break;
     case Event::OpenAbandoned:
-      fileName_ = strPrevFileName_;
+      fileName_ = previousFileName_;
       break;
     case Event::SavedToKnownName:
       markSaved();
-      blnSaveCancelled_ = false;
+      saveAbandoned_ = false;
       break;
     case Event::SaveAsDone:
       markSaved();
-      blnSaveCancelled_ = false;
-      blnHasFileName_ = true;
+      saveAbandoned_ = false;
+      titled_ = true;
       break;
     case Event::SaveAbandoned:
-      blnSaveCancelled_ = true;
+      saveAbandoned_ = true;
       break;
   }
 }
 
-bool ConsoleDocument::New() {
+bool ConsoleDocument::newDocument() {
   if (busy_) return false;
   BusyScope scope(busy_);
-  return DoNew();
+  return doNew();
 }
 
-bool ConsoleDocument::Open() {
+bool ConsoleDocument::open() {
   if (busy_) return false;
   BusyScope scope(busy_);
-  return DoOpen();
+  return doOpen();
 }
 
-void ConsoleDocument::Save() {
+void ConsoleDocument::save() {
   if (busy_) return;
   BusyScope scope(busy_);
-  DoSave();
+  doSave();
 }
 
-void ConsoleDocument::SaveAs() {
+void ConsoleDocument::saveAs() {
   if (busy_) return;
   BusyScope scope(busy_);
-  DoSaveAs();
+  doSaveAs();
 }
 
-bool ConsoleDocument::QueryUnload() {
+bool ConsoleDocument::queryClose() {
   // While a box or dialog of another operation is up, the window stays open.
   if (busy_) return false;
   BusyScope scope(busy_);
-  return SaveFirstPrompt();
+  return saveFirstPrompt();
 }
 
-bool ConsoleDocument::DoNew() {
-  if (!SaveFirstPrompt()) return false;
+bool ConsoleDocument::doNew() {
+  if (!saveFirstPrompt()) return false;
   console_.buffer.clear();
   transition(Event::NewDone, console_.buffer.revision());
   return true;
 }
 
-bool ConsoleDocument::DoOpen() {
-  if (!SaveFirstPrompt()) return false;
+bool ConsoleDocument::doOpen() {
+  if (!saveFirstPrompt()) return false;
   const std::uint64_t prompted = console_.buffer.revision();
-  strPrevFileName_ = fileName_;
+  previousFileName_ = fileName_;
   // The open dialog starts with an empty name; the console keeps its name until a file is read.
   const std::optional<std::string> chosen = dialog_.showOpen({});
   if (!chosen) {
@@ -123,12 +124,12 @@ bool ConsoleDocument::DoOpen() {
   }
   ReadResult read = files_.read(*chosen, kMaxOpenBytes);
   if (!read.ok()) {
-    Report("Could not open " + *chosen + ".\n" + OpenRefusal(read));
+    report("Could not open " + *chosen + ".\n" + openRefusal(read));
     transition(Event::OpenAbandoned);
     return false;
   }
   // Replies that arrived while the dialog was open would be lost without a word.
-  if (console_.buffer.revision() != prompted && !SaveFirstPrompt()) {
+  if (console_.buffer.revision() != prompted && !saveFirstPrompt()) {
     transition(Event::OpenAbandoned);
     return false;
   }
@@ -138,17 +139,17 @@ bool ConsoleDocument::DoOpen() {
   return true;
 }
 
-void ConsoleDocument::DoSave() {
-  if (!blnHasFileName_) {
-    DoSaveAs();
+void ConsoleDocument::doSave() {
+  if (!titled_) {
+    doSaveAs();
     return;
   }
   std::uint64_t revision = 0;
-  const bool written = WriteTo(fileName_, revision);
+  const bool written = writeTo(fileName_, revision);
   transition(written ? Event::SavedToKnownName : Event::SaveAbandoned, revision);
 }
 
-void ConsoleDocument::DoSaveAs() {
+void ConsoleDocument::doSaveAs() {
   FileDialogRequest request;
   request.fileName = fileName_;
   request.overwritePrompt = true;
@@ -160,12 +161,12 @@ void ConsoleDocument::DoSaveAs() {
   }
   fileName_ = *chosen;
   std::uint64_t revision = 0;
-  const bool written = WriteTo(fileName_, revision);
+  const bool written = writeTo(fileName_, revision);
   transition(written ? Event::SaveAsDone : Event::SaveAbandoned, revision);
 }
 
-bool ConsoleDocument::SaveFirstPrompt() {
-  if (!console_.blnConsoleChanged) return true;
+bool ConsoleDocument::saveFirstPrompt() {
+  if (!console_.unsaved) return true;
   MessageBoxRequest request;
   request.text = std::string(kSaveFirstText);
   request.title = std::string(kMainTitle);
@@ -173,11 +174,11 @@ bool ConsoleDocument::SaveFirstPrompt() {
   request.icon = MsgIcon::Exclamation;
   request.defaultButton = MsgAnswer::Cancel;
   const MsgAnswer answer = boxes_.show(request);
-  intAnswer_ = static_cast<std::int16_t>(answer);
+  lastAnswer_ = static_cast<std::int16_t>(answer);
   switch (answer) {
     case MsgAnswer::Yes:
-      DoSave();
-      return !blnSaveCancelled_;
+      doSave();
+      return !saveAbandoned_;
     case MsgAnswer::No:
       return true;
     case MsgAnswer::Cancel:
@@ -187,18 +188,18 @@ bool ConsoleDocument::SaveFirstPrompt() {
   return false;
 }
 
-bool ConsoleDocument::WriteTo(const std::string& path, std::uint64_t& revision) {
+bool ConsoleDocument::writeTo(const std::string& path, std::uint64_t& revision) {
   // The text of record at this moment, bare line feeds of replies included.
   revision = console_.buffer.revision();
-  const WriteResult written = files_.write(path, TextFileBytes(console_.buffer.text()));
+  const WriteResult written = files_.write(path, textFileBytes(console_.buffer.text()));
   if (!written.ok) {
-    Report("Could not save the console to " + path + ".\n" +
+    report("Could not save the console to " + path + ".\n" +
            (written.error.empty() ? std::string("The file could not be written.") : written.error));
   }
   return written.ok;
 }
 
-void ConsoleDocument::Report(const std::string& text) {
+void ConsoleDocument::report(const std::string& text) {
   MessageBoxRequest request;
   request.text = text;
   request.title = std::string(kMainTitle);

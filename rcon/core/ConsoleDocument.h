@@ -20,21 +20,20 @@ class ConsoleDocument final {
   ConsoleDocument(const ConsoleDocument&) = delete;
   ConsoleDocument& operator=(const ConsoleDocument&) = delete;
 
-  // New and Open return true when they replaced the console's text.
-  bool New();
-  bool Open();
-  void Save();
-  void SaveAs();
-  // Closing the program: false keeps it running.
-  bool QueryUnload();
+  // newDocument and open return true when they replaced the console's text.
+  bool newDocument();
+  bool open();
+  void save();
+  void saveAs();
+  // Closing the window: false keeps it open.
+  bool queryClose();
 
-  bool blnHasFileName() const { return blnHasFileName_; }
-  bool blnSaveCancelled() const { return blnSaveCancelled_; }
+  // The last save was cancelled or failed.
+  bool saveAbandoned() const { return saveAbandoned_; }
   // The console's file name, as the file dialogs see it.
   const std::string& fileName() const { return fileName_; }
-  const std::string& strPrevFileName() const { return strPrevFileName_; }
   // The answer of the latest prompt (Yes 6, No 7, Cancel 2; 0 before the first).
-  std::int16_t intAnswer() const { return intAnswer_; }
+  std::int16_t lastAnswer() const { return lastAnswer_; }
 
  private:
   enum class Event {
@@ -49,26 +48,26 @@ class ConsoleDocument final {
   // marked unchanged only if it still holds what was written or read (revision).
   void transition(Event event, std::uint64_t revision = 0);
 
-  bool DoNew();
-  bool DoOpen();
-  void DoSave();
-  void DoSaveAs();
+  bool doNew();
+  bool doOpen();
+  void doSave();
+  void doSaveAs();
   // Go on with the operation? Asks only when the console has unsaved changes.
-  bool SaveFirstPrompt();
+  bool saveFirstPrompt();
   // Writes the console as it stands now; reports a failure in a box.
-  bool WriteTo(const std::string& path, std::uint64_t& revision);
-  void Report(const std::string& text);
+  bool writeTo(const std::string& path, std::uint64_t& revision);
+  void report(const std::string& text);
 
   Console& console_;
   MessageBoxService& boxes_;
   FileDialogService& dialog_;
   FileStore& files_;
 
-  bool blnHasFileName_ = false;
-  bool blnSaveCancelled_ = false;
+  bool titled_ = false;  // opened or saved under a name
+  bool saveAbandoned_ = false;
   std::string fileName_;
-  std::string strPrevFileName_;
-  std::int16_t intAnswer_ = 0;
+  std::string previousFileName_;  // given back when an open is abandoned
+  std::int16_t lastAnswer_ = 0;
   bool busy_ = false;  // an operation is waiting on a box or dialog
 };
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::uint32_t kMinuteMs = 60000;
 
-std::uint32_t Milliseconds(std::int64_t seconds) {
+std::uint32_t milliseconds(std::int64_t seconds) {
   return static_cast<std::uint32_t>(seconds * 1000);
 }
 
@@ -20,34 +20,34 @@ std::uint32_t Milliseconds(std::int64_t seconds) {
 MessageScheduler::MessageScheduler(Timer& timer, PasswordSource password, Sender send)
     : timer_(timer), password_(std::move(password)), send_(std::move(send)) {}
 
-void MessageScheduler::Start(const MessagingSettings& settings) {
+void MessageScheduler::start(const MessagingSettings& settings) {
   // Below a second would flood the server; beyond 32 bits is nothing anyone sets.
-  seconds_ = std::clamp<std::int64_t>(settings.lngMsgSeconds, 1, kMaxSeconds);
-  list_ = settings.strMsgText;
-  Handle(Event::Start);
+  seconds_ = std::clamp<std::int64_t>(settings.seconds, 1, kMaxSeconds);
+  list_ = settings.text;
+  handle(Event::Start);
 }
 
-void MessageScheduler::Stop() { Handle(Event::Stop); }
+void MessageScheduler::stop() { handle(Event::Stop); }
 
-void MessageScheduler::Tick() { Handle(Event::Tick); }
+void MessageScheduler::tick() { handle(Event::Tick); }
 
 MsgMenuState MessageScheduler::menus() const {
   if (running()) return {false, true, false};
   return {true, false, true};
 }
 
-void MessageScheduler::Handle(Event event) {
+void MessageScheduler::handle(Event event) {
   switch (event) {
     case Event::Start:
       begin_ = 0;
       end_ = list_.size();
       if (seconds_ <= kShortLimitSeconds) {
         state_ = MsgState::Short;
-        timer_.setInterval(Milliseconds(seconds_));
+        timer_.setInterval(milliseconds(seconds_));
       } else {
         minutes_ = seconds_ / 60;
         remainder_ = seconds_ - minutes_ * 60;
-        StartMinutes();
+        startMinutes();
       }
       return;
     case Event::Stop:
@@ -64,11 +64,11 @@ void MessageScheduler::Handle(Event event) {
     case MsgState::Stopped:
       return;
     case MsgState::Short:
-      SendNext();
+      sendNext();
       return;
     case MsgState::Remainder:
-      StartMinutes();
-      SendNext();
+      startMinutes();
+      sendNext();
       return;
     case MsgState::Minutes:
       if (--minutesLeft_ > 0) {
@@ -77,27 +77,27 @@ void MessageScheduler::Handle(Event event) {
       }
       if (remainder_ != 0) {
         state_ = MsgState::Remainder;
-        timer_.setInterval(Milliseconds(remainder_));
+        timer_.setInterval(milliseconds(remainder_));
         return;
       }
-      StartMinutes();
-      SendNext();
+      startMinutes();
+      sendNext();
       return;
   }
 }
 
-void MessageScheduler::StartMinutes() {
+void MessageScheduler::startMinutes() {
   state_ = MsgState::Minutes;
   minutesLeft_ = minutes_;
   timer_.setInterval(kMinuteMs);
 }
 
-void MessageScheduler::SendNext() {
-  const std::string message = TakeMessage();
-  send_(SayRequest(password_(), message));
+void MessageScheduler::sendNext() {
+  const std::string message = takeMessage();
+  send_(sayRequest(password_(), message));
 }
 
-std::string MessageScheduler::TakeMessage() {
+std::string MessageScheduler::takeMessage() {
   // Blank lines at either end of what is left are skipped, so blank lines anywhere in the list
   // never become messages and cost no interval.
   const std::string_view crlf = kCrLf;

@@ -34,9 +34,9 @@ class MessageScheduler final {
   MessageScheduler(Timer& timer, PasswordSource password, Sender send);
 
   // Begins a new pass with the first message, due one whole interval from now.
-  void Start(const MessagingSettings& settings);
-  void Stop();
-  void Tick();
+  void start(const MessagingSettings& settings);
+  void stop();
+  void tick();
 
   MsgState state() const { return state_; }
   bool running() const { return state_ != MsgState::Stopped; }
@@ -47,10 +47,10 @@ class MessageScheduler final {
 
  private:
   enum class Event { Start, Stop, Tick };
-  void Handle(Event event);  // every state change goes through here
-  void StartMinutes();
-  void SendNext();
-  std::string TakeMessage();
+  void handle(Event event);  // every state change goes through here
+  void startMinutes();
+  void sendNext();
+  std::string takeMessage();
 
   Timer& timer_;
   PasswordSource password_;

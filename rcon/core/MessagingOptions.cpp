@@ -39,14 +39,14 @@ MessagingOptions::MessagingOptions(MessagingSettings& settings, MessagingOptions
       files_(files) {}
 
 void MessagingOptions::Load() {
-  view_.showUnit(settings_.intMsgUnit);
-  view_.showInterval(settings_.strMsgInterval);
-  view_.showFile(settings_.strMsgFile);
+  view_.showUnit(settings_.unitSeconds);
+  view_.showInterval(settings_.intervalText);
+  view_.showFile(settings_.file);
   // A missing or unreadable file is an empty list; the user can type one and save it.
-  ReadResult file = files_.read(settings_.strMsgFile, kMaxOpenBytes);
+  ReadResult file = files_.read(settings_.file, kMaxOpenBytes);
   view_.showList(file.ok() ? file.bytes : std::string());
   const bool unread = !file.ok() && file.status != ReadResult::Status::NotFound;
-  unreadFile_ = unread ? settings_.strMsgFile : std::string();
+  unreadFile_ = unread ? settings_.file : std::string();
   blnListChanged_ = false;
 }
 
@@ -54,25 +54,25 @@ bool MessagingOptions::OK() {
   // The empty list that stands for a file Load could not read is not written over that file:
   // that would replace its messages with nothing.
   const bool keepUnreadFile =
-      !blnListChanged_ && !unreadFile_.empty() && unreadFile_ == settings_.strMsgFile;
+      !blnListChanged_ && !unreadFile_.empty() && unreadFile_ == settings_.file;
   const bool saved = keepUnreadFile || Save();
   blnSaveFailed_ = false;
   if (!saved) return false;
-  const AcceptedInterval interval = AcceptInterval(view_.intervalText(), settings_.intMsgUnit);
+  const AcceptedInterval interval = AcceptInterval(view_.intervalText(), settings_.unitSeconds);
   if (interval.text != view_.intervalText()) view_.showInterval(interval.text);
-  settings_.strMsgInterval = interval.text;
-  settings_.lngMsgSeconds = interval.seconds;
-  settings_.strMsgText = view_.listText();
+  settings_.intervalText = interval.text;
+  settings_.seconds = interval.seconds;
+  settings_.text = view_.listText();
   return true;
 }
 
 bool MessagingOptions::Write(const std::string& path, const std::string& text) {
-  return files_.write(path, TextFileBytes(text)).ok;
+  return files_.write(path, textFileBytes(text)).ok;
 }
 
 bool MessagingOptions::Save() {
   std::string text = view_.listText();
-  if (!Write(settings_.strMsgFile, text)) {
+  if (!Write(settings_.file, text)) {
     blnSaveFailed_ = true;
     messageBox_.show({std::string(kInvalidFilename), std::string(kMainTitle)});
     return false;
@@ -80,13 +80,13 @@ bool MessagingOptions::Save() {
   blnSaveFailed_ = false;
   blnListChanged_ = false;
   unreadFile_.clear();
-  settings_.strMsgText = std::move(text);
+  settings_.text = std::move(text);
   return true;
 }
 
 FileDialogRequest MessagingOptions::Request(bool saving) const {
   FileDialogRequest request;
-  request.fileName = settings_.strMsgFile;
+  request.fileName = settings_.file;
   request.overwritePrompt = saving;
   request.pathMustExist = saving;
   return request;
@@ -106,10 +106,10 @@ bool MessagingOptions::SaveAs() {
     return false;
   }
   blnSaveFailed_ = false;
-  settings_.strMsgFile = *chosen;
+  settings_.file = *chosen;
   blnListChanged_ = false;
-  view_.showFile(settings_.strMsgFile);
-  settings_.strMsgText = std::move(text);
+  view_.showFile(settings_.file);
+  settings_.text = std::move(text);
   return true;
 }
 
@@ -121,8 +121,8 @@ void MessagingOptions::Open() {
   if (!file.ok()) return;
   view_.showList(file.bytes);
   unreadFile_.clear();
-  settings_.strMsgFile = *chosen;
-  view_.showFile(settings_.strMsgFile);
+  settings_.file = *chosen;
+  view_.showFile(settings_.file);
   blnListChanged_ = false;
 }
 

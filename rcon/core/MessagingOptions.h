@@ -50,8 +50,8 @@ class MessagingOptions final {
   void New();
 
   void ListChanged() { blnListChanged_ = true; }
-  void UnitChosen(int index) { settings_.intMsgUnit = index == 0 ? 1 : 60; }
-  void FileEdited(std::string path) { settings_.strMsgFile = std::move(path); }
+  void UnitChosen(int index) { settings_.unitSeconds = index == 0 ? 1 : 60; }
+  void FileEdited(std::string path) { settings_.file = std::move(path); }
 
   bool blnListChanged() const { return blnListChanged_; }
   bool blnSaveFailed() const { return blnSaveFailed_; }

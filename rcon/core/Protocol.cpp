@@ -2,7 +2,7 @@
 
 namespace rcon {
 
-std::string MakeDatagram(std::string_view request) {
+std::string makeDatagram(std::string_view request) {
   std::string datagram;
   datagram.reserve(kDatagramPrefix.size() + request.size());
   datagram.append(kDatagramPrefix);
@@ -10,7 +10,7 @@ std::string MakeDatagram(std::string_view request) {
   return datagram;
 }
 
-std::string RconRequest(std::string_view password, std::string_view command) {
+std::string rconRequest(std::string_view password, std::string_view command) {
   std::string request("rcon ");
   request.append(password);
   request.push_back(' ');
@@ -18,7 +18,7 @@ std::string RconRequest(std::string_view password, std::string_view command) {
   return request;
 }
 
-std::string SayRequest(std::string_view password, std::string_view message) {
+std::string sayRequest(std::string_view password, std::string_view message) {
   std::string request("rcon ");
   request.append(password);
   request.append(" say ");

@@ -12,12 +12,12 @@ inline constexpr std::size_t kReplyHeaderLength = 10;
 inline constexpr std::string_view kStatusRequest{"getstatus"};
 inline constexpr std::string_view kCrLf{"\r\n"};
 
-std::string MakeDatagram(std::string_view request);
+std::string makeDatagram(std::string_view request);
 
 // "rcon " + password + " " + command: nothing trimmed, quoted or escaped.
-std::string RconRequest(std::string_view password, std::string_view command);
+std::string rconRequest(std::string_view password, std::string_view command);
 
 // "rcon " + password + " say " + message, as the message scheduler sends it.
-std::string SayRequest(std::string_view password, std::string_view message);
+std::string sayRequest(std::string_view password, std::string_view message);
 
 }  // namespace rcon

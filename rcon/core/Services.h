@@ -3,9 +3,12 @@
 // sleeps or touches a socket, dialog, file or clock itself: the platform layer implements
 // these, and the tests fake them.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace rcon {
 
@@ -72,13 +75,31 @@ class FileStore {
   virtual WriteResult write(const std::string& path, std::string_view bytes) = 0;
 };
 
-// ---- timer ----------------------------------------------------------------------------------
+// ---- timer and clock ------------------------------------------------------------------------
 class Timer {
  public:
+  using TickHandler = std::function<void()>;
   virtual ~Timer() = default;
   // Ticks every intervalMs milliseconds from now on; 0 stops the ticks. Setting a new interval
   // restarts the count.
   virtual void setInterval(std::uint32_t intervalMs) = 0;
+  // Who is told of each tick: the one owner of the timer.
+  void setTickHandler(TickHandler handler) { handler_ = std::move(handler); }
+
+ protected:
+  void notifyTick() {
+    if (handler_) handler_();
+  }
+
+ private:
+  TickHandler handler_;
+};
+
+// Milliseconds from an arbitrary start, never going backwards.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::int64_t nowMs() const = 0;
 };
 
 // ---- datagrams ------------------------------------------------------------------------------
@@ -87,11 +108,31 @@ struct SendResult {
   std::string error;  // the system's reason when not ok
 };
 
-class DatagramSender {
+struct Datagram {
+  std::string bytes;
+  std::string host;  // the sender's address as text
+  std::uint16_t port = 0;
+  // "address:port": tells the senders apart.
+  std::string sender() const { return host + ':' + std::to_string(port); }
+};
+
+class DatagramSocket {
  public:
-  virtual ~DatagramSender() = default;
+  using Receiver = std::function<void(std::vector<Datagram>& batch)>;
+  virtual ~DatagramSocket() = default;
   virtual SendResult send(const std::string& host, std::uint16_t port,
                           std::string_view datagram) = 0;
+  // Who gets the arriving datagrams, a batch at a time and in arrival order.
+  void setReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
+
+ protected:
+  bool hasReceiver() const { return static_cast<bool>(receiver_); }
+  void deliver(std::vector<Datagram>& batch) {
+    if (receiver_) receiver_(batch);
+  }
+
+ private:
+  Receiver receiver_;
 };
 
 // ---- system information look-up --------------------------------------------------------------

@@ -2,7 +2,7 @@
 
 namespace rcon {
 
-std::string TextFileBytes(std::string_view text) {
+std::string textFileBytes(std::string_view text) {
   std::string bytes(text);
   if (!bytes.ends_with("\r\n")) bytes.append("\r\n");
   return bytes;

@@ -8,7 +8,7 @@
 
 namespace rcon {
 
-std::string TextFileBytes(std::string_view text);
+std::string textFileBytes(std::string_view text);
 
 // Files opened into the console are refused beyond this size.
 inline constexpr std::uint64_t kMaxOpenBytes = 64ull * 1024 * 1024;

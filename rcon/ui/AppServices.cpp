@@ -4,13 +4,15 @@
 
 namespace ui {
 
+SessionParts::SessionParts(rcon::MessageBoxService& boxes, rcon::FileDialogService& dialog,
+                           rcon::FileStore& files)
+    : session_({socket_, timer_, clock_, boxes, dialog, files}) {}
+
 AppServices::AppServices() {
-  services_.socket = &socket_;
   services_.messageBox = &messageBox_;
   services_.fileDialog = &fileDialog_;
   services_.msgFileDialog = &msgFileDialog_;
   services_.files = &files_;
-  services_.msgTimer = &msgTimer_;
   services_.registry = &registry_;
   services_.fileProbe = &fileProbe_;
   services_.processes = &processes_;
@@ -24,6 +26,10 @@ AppServices::~AppServices() = default;
 void AppServices::setDialogParent(QWidget* window) {
   messageBox_.setParent(window);
   fileDialog_.setParent(window);
+}
+
+std::unique_ptr<SessionParts> AppServices::makeSession() {
+  return std::make_unique<SessionParts>(messageBox_, fileDialog_, files_);
 }
 
 }  // namespace ui

@@ -1,7 +1,9 @@
 #pragma once
-// The real platform services of a running program, owned in one place.
+// The real platform services of a running program, owned in one place, and a session with its
+// own socket, messaging timer and clock for each main window.
 #include <memory>
 
+#include "core/ServerSession.h"
 #include "platform/base/QtFileStore.h"
 #include "platform/base/SysInfoServices.h"
 #include "platform/base/TickTimer.h"
@@ -14,6 +16,20 @@
 
 namespace ui {
 
+// A session and the platform parts it runs on; they live and die together.
+class SessionParts final {
+ public:
+  SessionParts(rcon::MessageBoxService& boxes, rcon::FileDialogService& dialog,
+               rcon::FileStore& files);
+  rcon::ServerSession& session() { return session_; }
+
+ private:
+  platform::UdpSocket socket_;
+  platform::TickTimer timer_;
+  platform::SteadyClock clock_;
+  rcon::ServerSession session_;
+};
+
 class AppServices final {
  public:
   AppServices();
@@ -21,14 +37,13 @@ class AppServices final {
   const Services& services() const { return services_; }
   // Message boxes and dialogs centre on the main window once it exists.
   void setDialogParent(QWidget* window);
+  std::unique_ptr<SessionParts> makeSession();
 
  private:
-  platform::UdpSocket socket_;
   platform::QtMessageBox messageBox_;
   platform::QtFileDialog fileDialog_;
   platform::QtFileDialog msgFileDialog_;
   platform::QtFileStore files_;
-  platform::TickTimer msgTimer_;
   platform::SysInfoRegistry registry_;
   platform::QtFileProbe fileProbe_;
   platform::DetachedProcessStarter processes_;

@@ -1,14 +1,12 @@
 #pragma once
 // The platform services a window works with, handed in so that tests can put fakes in their
-// place. Production builds take them from AppServices.
+// place. Production builds take them from AppServices. A window's session brings its own
+// socket, timer and clock.
 #include <QString>
-#include <functional>
 
 #include "core/Services.h"
 
 namespace platform {
-class UdpSocket;
-class TickTimer;
 class TrayIcon;
 class Printer;
 }  // namespace platform
@@ -16,12 +14,10 @@ class Printer;
 namespace ui {
 
 struct Services {
-  platform::UdpSocket* socket = nullptr;
   rcon::MessageBoxService* messageBox = nullptr;
   rcon::FileDialogService* fileDialog = nullptr;     // the main window's
   rcon::FileDialogService* msgFileDialog = nullptr;  // the options dialog's own
   rcon::FileStore* files = nullptr;
-  platform::TickTimer* msgTimer = nullptr;
   platform::TrayIcon* tray = nullptr;
   platform::Printer* printer = nullptr;
   rcon::Registry* registry = nullptr;

@@ -9,12 +9,12 @@ namespace {
 using rcon::Destination;
 
 TEST(Protocol, RequestsByteForByte) {
-  EXPECT_EQ(rcon::MakeDatagram(rcon::kStatusRequest),
+  EXPECT_EQ(rcon::makeDatagram(rcon::kStatusRequest),
             std::string("\xFF\xFF\xFF\xFF\x67\x65\x74\x73\x74\x61\x74\x75\x73", 13));
-  EXPECT_EQ(rcon::RconRequest("", "map x"), "rcon  map x");
-  EXPECT_EQ(rcon::RconRequest(" p w ", "   "), "rcon  p w     ");
-  EXPECT_EQ(rcon::SayRequest("", "hi"), "rcon  say hi");
-  EXPECT_EQ(rcon::MakeDatagram("\xE9\x80"), std::string("\xFF\xFF\xFF\xFF\xE9\x80", 6));
+  EXPECT_EQ(rcon::rconRequest("", "map x"), "rcon  map x");
+  EXPECT_EQ(rcon::rconRequest(" p w ", "   "), "rcon  p w     ");
+  EXPECT_EQ(rcon::sayRequest("", "hi"), "rcon  say hi");
+  EXPECT_EQ(rcon::makeDatagram("\xE9\x80"), std::string("\xFF\xFF\xFF\xFF\xE9\x80", 6));
 }
 
 TEST(Connection, AddressAndPortAreWholeParts) {
@@ -25,11 +25,11 @@ TEST(Connection, AddressAndPortAreWholeParts) {
       {{"-1", "-.5", "0", "0"}, "-1.-1.0.0"},
       {{"9e9", "0", "0", "1"}, "9000000000.0.0.1"}};
   for (const auto& [fields, address] : addresses) {
-    EXPECT_EQ(rcon::GetServerAddress(fields).strServerIP, address);
+    EXPECT_EQ(rcon::serverAddress(fields).dotted, address);
   }
   const std::pair<const char*, std::int64_t> ports[] = {
       {"20100abc", 20100}, {"abc", 0}, {"201x", 201}, {"12.9", 12}, {"2.5e3", 2500}, {"", 0}};
-  for (const auto& [text, port] : ports) EXPECT_EQ(rcon::GetServerPort(text), port) << text;
+  for (const auto& [text, port] : ports) EXPECT_EQ(rcon::serverPort(text), port) << text;
 }
 
 TEST(Connection, RefusesWhatCannotBeSent) {
@@ -45,7 +45,7 @@ TEST(Connection, RefusesWhatCannotBeSent) {
       {{"127", "0", "0", "1"}, 65535, Destination::Valid},
       {{"127", "0", "0", "1"}, 1, Destination::Valid}};
   for (const auto& [fields, port, expected] : cases) {
-    EXPECT_EQ(rcon::CheckDestination(rcon::GetServerAddress(fields), port), expected);
+    EXPECT_EQ(rcon::checkDestination(rcon::serverAddress(fields), port), expected);
   }
 }
 
@@ -56,7 +56,7 @@ TEST(Connection, OctetCheckTidiesOrRefuses) {
       {"&HF", "15"},   {"-0", "0"},      {"0.9", "0"},     {".16", "0"},     {"255", "255"},
       {"-1", nullptr}, {"-.5", nullptr}, {"256", nullptr}, {"9e9", nullptr}, {"9e999", nullptr}};
   for (const auto& [text, tidied] : cases) {
-    const rcon::OctetCheck check = rcon::CheckOctet(text);
+    const rcon::OctetCheck check = rcon::checkOctet(text);
     EXPECT_EQ(check.accepted, tidied != nullptr) << text;
     EXPECT_EQ(check.tidied, tidied ? tidied : text) << text;
   }

@@ -49,21 +49,21 @@ struct Doc : ::testing::Test {
   rcon::ConsoleDocument doc{console, f, f, f};
   void Titled() {  // opened from old.txt, then changed
     f.openAs = "old.txt";
-    ASSERT_TRUE(doc.Open());
+    ASSERT_TRUE(doc.open());
     console.append("+");
     f.openAs.reset();
   }
 };
 
 TEST_F(Doc, PromptsOnlyWhenChangedAndNeverTwice) {
-  EXPECT_TRUE(doc.New() && doc.QueryUnload() && f.shown.empty());
+  EXPECT_TRUE(doc.newDocument() && doc.queryClose() && f.shown.empty());
   console.append("x");
-  f.whileOpen = [&] { EXPECT_FALSE(doc.New() || doc.QueryUnload()); };
+  f.whileOpen = [&] { EXPECT_FALSE(doc.newDocument() || doc.queryClose()); };
   f.answer = MsgAnswer::Yes;
-  EXPECT_FALSE(doc.QueryUnload());  // untitled: the save dialog was cancelled
+  EXPECT_FALSE(doc.queryClose());  // untitled: the save dialog was cancelled
   EXPECT_EQ(f.shown.at(0).text, "Do you want to save the console first?");
   EXPECT_TRUE(f.shown.size() == 1 && f.shown[0].buttons == rcon::MsgButtons::YesNoCancel &&
-              f.shown[0].defaultButton == MsgAnswer::Cancel && doc.intAnswer() == 6);
+              f.shown[0].defaultButton == MsgAnswer::Cancel && doc.lastAnswer() == 6);
 }
 
 // The save dialog's answer, if it is shown; goesOn: the console was replaced or may close.
@@ -83,10 +83,10 @@ TEST_P(PromptTable, OperationsHonourTheAnswer) {
   if (saveAs) f.saveAs = saveAs;
   if (op == 1) f.openAs = "new.txt";
   if (writeFails) f.failing = file;
-  const bool went = op == 0 ? doc.New() : op == 1 ? doc.Open() : doc.QueryUnload();
+  const bool went = op == 0 ? doc.newDocument() : op == 1 ? doc.open() : doc.queryClose();
   EXPECT_EQ(went, goesOn);
   EXPECT_EQ(console.buffer.text(), op == 2 || !went ? before : op == 0 ? "" : "new");
-  EXPECT_EQ(console.blnConsoleChanged, op < 2 ? !went : !saved);
+  EXPECT_EQ(console.unsaved, op < 2 ? !went : !saved);
   EXPECT_EQ(f.files[file], saved ? before + "\r\n" : titled ? "old" : "");
   EXPECT_EQ(writeFails, f.shown.back().text.find("disk full") != std::string::npos);
   EXPECT_EQ(doc.fileName(), op < 2 && went ? (op ? "new.txt" : "") : titled || saveAs ? file : "");
@@ -107,27 +107,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Doc, DialogsStartWithTheRightNames) {
   Titled();
   f.answer = MsgAnswer::No;
-  EXPECT_FALSE(doc.Open());  // cancelled: the earlier name stays
-  doc.SaveAs();
+  EXPECT_FALSE(doc.open());  // cancelled: the earlier name stays
+  doc.saveAs();
   f.answer = MsgAnswer::Yes;  // an abandoned Save As does not stop a later silent save
-  EXPECT_TRUE(doc.New());
+  EXPECT_TRUE(doc.newDocument());
   EXPECT_EQ(f.files["old.txt"], "old+\r\n");
-  doc.Save();  // after New, Save asks for a name
-  doc.Open();
+  doc.save();  // after New, Save asks for a name
+  doc.open();
   EXPECT_EQ(f.asked, (V{"open:", "open:", "save:old.txt!", "save:!", "open:"}));
 }
 
 TEST_F(Doc, RepliesDuringDialogsAreNeverLostSilently) {
   f.whileOpen = [&] { console.append("reply\n"); };
   f.openAs = "new.txt";
-  EXPECT_FALSE(doc.Open());  // asked before the console is replaced
+  EXPECT_FALSE(doc.open());  // asked before the console is replaced
   f.saveAs = "out.txt";
-  doc.SaveAs();  // during the save dialog: written with the rest
+  doc.saveAs();  // during the save dialog: written with the rest
   EXPECT_EQ(f.files["out.txt"], "reply\nreply\n\r\n");
-  EXPECT_FALSE(console.blnConsoleChanged);
+  EXPECT_FALSE(console.unsaved);
   f.whileWriting = [&] { console.append("late"); };
-  doc.Save();  // after the text was taken: still unsaved
-  EXPECT_TRUE(console.blnConsoleChanged);
+  doc.save();  // after the text was taken: still unsaved
+  EXPECT_TRUE(console.unsaved);
 }
 
 TEST(PrintLines, BreaksWrapsAndExpands) {

@@ -19,12 +19,12 @@ struct Harness final : rcon::Timer {
     while (intervals.back() != 0 && next <= until) {
       now = next;
       next += intervals.back();
-      scheduler.Tick();
+      scheduler.tick();
     }
     now = until;
   }
   void start(std::int64_t seconds, const std::string& list) {
-    scheduler.Start({"", list, "", seconds, 1});  // file, list, interval typed, seconds, unit
+    scheduler.start({"", list, "", seconds, 1});  // file, list, interval typed, seconds, unit
   }
   std::string said() const {  // the messages after "rcon pw say ", joined by "|"
     std::string out;
@@ -40,7 +40,7 @@ struct Harness final : rcon::Timer {
                                    [this](const std::string& request) {
                                      sent.push_back(request);
                                      at.push_back(now);
-                                     if (ticksDuringSend-- > 0) scheduler.Tick();
+                                     if (ticksDuringSend-- > 0) scheduler.tick();
                                    }};
 };
 
@@ -75,9 +75,9 @@ TEST(Scheduler, StopThenStartBeginsAgainAndReadsThePasswordAtEverySend) {
   h.start(2, "A\r\nB\r\nC\r\n");
   EXPECT_TRUE(h.scheduler.menus().stop && !h.scheduler.menus().start);
   h.runUntil(2500);
-  h.scheduler.Stop();
+  h.scheduler.stop();
   EXPECT_TRUE(h.scheduler.menus().start && h.scheduler.menus().options);
-  h.scheduler.Tick();  // a tick already on its way when Stop came
+  h.scheduler.tick();  // a tick already on its way when Stop came
   h.runUntil(10000);
   h.password = "p";
   h.start(2, "A\r\nB\r\nC\r\n");

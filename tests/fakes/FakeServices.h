@@ -1,6 +1,7 @@
 #pragma once
-// Fakes for the blocking services: message boxes and file dialogs answer from scripts and
-// record what they were asked; the timer records intervals and ticks on demand.
+// Fakes for the services: message boxes and file dialogs answer from scripts and record what
+// they were asked; the timer records intervals and ticks on demand; the clock is set by hand;
+// the socket records what was sent and hands on datagrams it is given.
 #include <deque>
 #include <functional>
 #include <optional>
@@ -8,7 +9,6 @@
 #include <vector>
 
 #include "core/Services.h"
-#include "platform/base/TickTimer.h"
 
 namespace fakes {
 
@@ -58,15 +58,44 @@ class FakeFileDialog final : public rcon::FileDialogService {
   }
 };
 
-class FakeTimer final : public platform::TickTimer {
+class FakeTimer final : public rcon::Timer {
  public:
   void setInterval(std::uint32_t intervalMs) override {
     intervals.push_back(intervalMs);
     current = intervalMs;
   }
-  void fire() { emit tick(); }
+  void fire() { notifyTick(); }
   std::vector<std::uint32_t> intervals;
   std::uint32_t current = 0;
+};
+
+class FakeClock final : public rcon::Clock {
+ public:
+  std::int64_t nowMs() const override { return now; }
+  std::int64_t now = 0;
+};
+
+class FakeSocket final : public rcon::DatagramSocket {
+ public:
+  struct Sent {
+    std::string host;
+    std::uint16_t port = 0;
+    std::string bytes;
+  };
+  rcon::SendResult send(const std::string& host, std::uint16_t port,
+                        std::string_view datagram) override {
+    sent.push_back({host, port, std::string(datagram)});
+    return result;
+  }
+  // Datagrams arriving from a server, as one batch.
+  void arrive(std::vector<rcon::Datagram> batch) { deliver(batch); }
+  // A print reply from host:port: the four 0xFF bytes, "print", a line feed, then text.
+  void reply(std::string_view text, const std::string& host = "127.0.0.1",
+             std::uint16_t port = 20100) {
+    arrive({{"\xFF\xFF\xFF\xFFprint\n" + std::string(text), host, port}});
+  }
+  std::vector<Sent> sent;
+  rcon::SendResult result{true, {}};
 };
 
 }  // namespace fakes

@@ -1,29 +1,31 @@
 #include "fakes/TestWindow.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
-
-#include "ui/frmRcon/ConnectionFields.h"
 
 namespace fakes {
 
 TestWindow::TestWindow() {
-  services.socket = &socket;
   services.messageBox = &messageBox;
   services.fileDialog = &fileDialog;
   services.msgFileDialog = &msgFileDialog;
   services.files = &files;
-  services.msgTimer = &timer;
   services.tray = &tray;
   printer.setPdfOutput(programDir.filePath(QStringLiteral("print.pdf")));
   services.printer = &printer;
   services.programDir = programDir.path();
 }
 
-TestWindow::~TestWindow() = default;
+TestWindow::~TestWindow() {
+  window.reset();
+  session.reset();
+}
 
 ui::frmRcon& TestWindow::open() {
-  window = std::make_unique<ui::frmRcon>(services);
+  session = std::make_unique<rcon::ServerSession>(
+      rcon::SessionServices{*sessionSocket, *sessionTimer, clock, messageBox, fileDialog, files});
+  window = std::make_unique<ui::frmRcon>(*session, services);
   window->show();
   QApplication::setActiveWindow(window.get());
   (void)QTest::qWaitForWindowActive(window.get(), 5000);
@@ -32,14 +34,19 @@ ui::frmRcon& TestWindow::open() {
 
 void TestWindow::setServer(const QString& ip, quint16 port, const QString& password) {
   const QStringList octets = ip.split('.');
-  for (int i = 0; i < 4; ++i)
-    window->fields().txtIP[static_cast<std::size_t>(i)]->setText(octets.value(i));
-  window->fields().txtPort->setText(QString::number(port));
-  window->fields().txtPass->setText(password);
+  for (int i = 0; i < 4; ++i) line(QStringLiteral("txtIP(%1)").arg(i))->setText(octets.value(i));
+  line(QStringLiteral("txtPort"))->setText(QString::number(port));
+  line(QStringLiteral("txtPass"))->setText(password);
 }
 
-std::string TestWindow::console() const { return window->console().buffer.text(); }
+std::string TestWindow::console() const { return session->console().buffer.text(); }
 
-rcon::MessagingSettings& TestWindow::messaging() const { return window->modVars(); }
+rcon::MessagingSettings& TestWindow::messaging() const { return session->messaging(); }
+
+std::vector<std::string> TestWindow::requests() const {
+  std::vector<std::string> texts;
+  for (const FakeSocket::Sent& sent : socket.sent) texts.push_back(sent.bytes.substr(4));
+  return texts;
+}
 
 }  // namespace fakes

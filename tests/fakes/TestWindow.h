@@ -1,13 +1,14 @@
 #pragma once
-// A main window wired to fakes (real socket, real files) for widget tests.
+// A main window and its session wired to fakes (socket, timer, clock, boxes, dialogs, tray) and
+// real files, for widget tests. An end-to-end test puts a real socket or timer in before open().
 #include <QAction>
 #include <QTemporaryDir>
 #include <memory>
 
+#include "core/ServerSession.h"
 #include "fakes/FakeServices.h"
 #include "fakes/FakeTrayIcon.h"
 #include "platform/base/QtFileStore.h"
-#include "platform/base/UdpSocket.h"
 #include "platform/gui/QtPrinter.h"
 #include "ui/frmRcon/frmRcon.h"
 
@@ -18,15 +19,20 @@ struct TestWindow {
   ~TestWindow();
 
   QTemporaryDir programDir;
-  platform::UdpSocket socket{nullptr, 0};
+  FakeSocket socket;
+  FakeTimer timer;
+  FakeClock clock;
   FakeMessageBox messageBox;
   FakeFileDialog fileDialog;
   FakeFileDialog msgFileDialog;
   platform::QtFileStore files;
-  FakeTimer timer;
   FakeTrayIcon tray;
   platform::QtPrinter printer;  // prints into programDir/print.pdf
   ui::Services services;
+  // What the session runs on: the fakes above unless a test puts real ones in.
+  rcon::DatagramSocket* sessionSocket = &socket;
+  rcon::Timer* sessionTimer = &timer;
+  std::unique_ptr<rcon::ServerSession> session;
   std::unique_ptr<ui::frmRcon> window;
 
   // Builds and shows the window (so that tests can set up the program folder first).
@@ -37,6 +43,8 @@ struct TestWindow {
   std::string console() const;
   // The program-wide messaging settings the window works with.
   rcon::MessagingSettings& messaging() const;
+  // The request texts sent through the fake socket, without the four 0xFF bytes.
+  std::vector<std::string> requests() const;
 
   // Controls, menu items and windows by their objectName(), as tests and accessibility tools
   // find them; null when there is none.
@@ -45,6 +53,7 @@ struct TestWindow {
     return window->findChild<T*>(objectName);
   }
   QAction* action(const QString& objectName) const { return find<QAction>(objectName); }
+  QLineEdit* line(const QString& objectName) const { return find<QLineEdit>(objectName); }
 };
 
 }  // namespace fakes

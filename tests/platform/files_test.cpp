@@ -42,37 +42,37 @@ class FilesTest : public QObject {
   void savesAndOpensRealFiles() {
     console.append("abc");
     dialog.answers = {Path("abc.txt"), Path("in.txt"), Path("huge.txt"), Path(".")};
-    doc.SaveAs();
+    doc.saveAs();
     QCOMPARE(File("abc.txt"), QByteArray("abc\r\n"));
     QByteArray bytes("bare\nfeed\r\nlast\r\n");
     for (int b = 255; b >= 0; --b) bytes.prepend(static_cast<char>(b));
-    QVERIFY(File("in.txt", bytes) == bytes && doc.Open());
+    QVERIFY(File("in.txt", bytes) == bytes && doc.open());
     QCOMPARE(console.buffer.text(), bytes.toStdString());
-    doc.Save();
+    doc.save();
     QCOMPARE(File("in.txt"), bytes);
     QVERIFY(File("huge.txt", "x") == "x" &&
             QFile::resize(dir.filePath("huge.txt"), (64 << 20) + 1));  // sparse: over 64 MiB
-    QVERIFY(!doc.Open() && !doc.Open());  // too large; "." is the folder itself
+    QVERIFY(!doc.open() && !doc.open());  // too large; "." is the folder itself
     QVERIFY(boxes.shown.at(0).text.find("64 MiB") != std::string::npos);
     QVERIFY(boxes.shown.at(1).text.find("not a regular file") != std::string::npos);
-    QVERIFY(console.buffer.text() == bytes.toStdString() && !console.blnConsoleChanged);
+    QVERIFY(console.buffer.text() == bytes.toStdString() && !console.unsaved);
   }
 
   // As root a read-only folder would not stop the write; a file-size limit stops everyone.
   void failedSaveIsReportedAndTheOldFileStaysWhole() {
     dialog.answers = {Path("old.txt")};
-    QVERIFY(File("old.txt", "old contents\r\n") == "old contents\r\n" && doc.Open());
+    QVERIFY(File("old.txt", "old contents\r\n") == "old contents\r\n" && doc.open());
     console.append(std::string(64 * 1024, 'n'));
     rlimit saved{};
     QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
     const rlimit small{1024, saved.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed test
     QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    doc.Save();
+    doc.save();
     setrlimit(RLIMIT_FSIZE, &saved);
     QCOMPARE(File("old.txt"), QByteArray("old contents\r\n"));
     QCOMPARE(QDir(dir.path()).entryList({"old.txt*"}), QStringList{"old.txt"});  // no leftovers
-    QVERIFY(doc.blnSaveCancelled() && console.blnConsoleChanged);
+    QVERIFY(doc.saveAbandoned() && console.unsaved);
     QCOMPARE(boxes.shown.at(0).title, std::string("Vortane Rcon"));
     QVERIFY(boxes.shown.at(0).text.find(Path("old.txt")) != std::string::npos);
   }

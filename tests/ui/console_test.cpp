@@ -44,16 +44,15 @@ class ConsoleTest : public QObject {
  private slots:
   void aReplyLandsAtTheEndAndTypingChangesNothing() {
     fakes::TestWindow t;
-    fakes::FakeGameServer server;
-    ui::frmRcon& w = t.open();
-    ui::ConsoleView* view = w.controls().txtReceive;
-    w.ConsoleAppend("first line\r\nsecond line\r\n");
+    t.open();
+    ui::ConsoleView* view = t.find<ui::ConsoleView>("txtReceive");
+    t.session->appendToConsole("first line\r\nsecond line\r\n");
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 3));
     QVERIFY(view->hasSelection());
-    server.reply(fakes::FakeGameServer::printReply("reply\n"), t.socket.localPort());
+    t.socket.reply("reply\n");
     const std::string all = "first line\r\nsecond line\r\nreply\r\n";
-    QTRY_COMPARE_WITH_TIMEOUT(t.console(), all, 5000);
+    QCOMPARE(t.console(), all);
     QVERIFY(!view->hasSelection());
     // The caret went to the end: Shift+click selects up from there.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 3));
@@ -63,7 +62,7 @@ class ConsoleTest : public QObject {
     QTest::keyClicks(view, QStringLiteral("abc\r"));
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(t.console(), all);
-    QSignalSpy saveAs(w.menus().mnuFileSaveAs, &QAction::triggered);
+    QSignalSpy saveAs(t.action("mnuFileSaveAs"), &QAction::triggered);
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(saveAs.size(), 1);
   }

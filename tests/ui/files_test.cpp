@@ -18,9 +18,9 @@ class FilesTest : public QObject {
           std::tuple{true, MsgAnswer::Yes, false}}) {  // Yes: the save dialog is cancelled
       fakes::TestWindow t;
       ui::frmRcon& w = t.open();
-      w.ConsoleAppend("reply\r\n");
+      t.session->appendToConsole("reply\r\n");
       t.messageBox.answers = {answer};
-      viaExit ? w.menus().mnuFileExit->trigger() : void(w.close());
+      viaExit ? t.action("mnuFileExit")->trigger() : void(w.close());
       QCOMPARE(t.messageBox.shown.size(), std::size_t{1});
       QCOMPARE(t.messageBox.shown[0].text, std::string("Do you want to save the console first?"));
       QCOMPARE(!w.isVisible(), closes);
@@ -34,20 +34,20 @@ class FilesTest : public QObject {
     const std::string path = t.programDir.filePath("in.txt").toStdString();
     t.files.write(path, "opened\r\n");
     t.fileDialog.answers = {path};
-    w.menus().mnuFileOpen->trigger();
+    t.action("mnuFileOpen")->trigger();
     QCOMPARE(t.console(), std::string("opened\r\n"));
-    w.menus().mnuFilePrint->trigger();
+    t.action("mnuFilePrint")->trigger();
     QVERIFY(QFile(t.programDir.filePath("print.pdf")).size() > 0);
-    w.ConsoleAppend("more\r\n");
+    t.session->appendToConsole("more\r\n");
     t.messageBox.answers = {MsgAnswer::Yes};
-    w.menus().mnuFileNew->trigger();  // saves silently to in.txt, then clears
+    t.action("mnuFileNew")->trigger();  // saves silently to in.txt, then clears
     QCOMPARE(t.console(), std::string());
     QCOMPARE(t.files.read(path, 100).bytes, std::string("opened\r\nmore\r\n"));
     QCOMPARE(t.fileDialog.calls.size(), std::size_t{1});
     QCOMPARE(t.messageBox.shown.size(), std::size_t{1});  // the prompt only
     // A failed print job is reported; the program keeps running.
     t.printer.setPdfOutput(t.programDir.filePath("print.pdf/under-a-file.pdf"));
-    w.menus().mnuFilePrint->trigger();
+    t.action("mnuFilePrint")->trigger();
     QCOMPARE(t.messageBox.shown.size(), std::size_t{2});
     QCOMPARE(t.messageBox.shown[1].title, std::string("Vortane Rcon"));
   }

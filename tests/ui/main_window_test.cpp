@@ -1,4 +1,5 @@
-// The main window end to end: commands and replies over real UDP on 127.0.0.1.
+// The main window: commands leave through the session, replies come back into the console.
+// One case goes over real UDP on 127.0.0.1; the rest read the fake socket's record.
 #include <QAction>
 #include <QFile>
 #include <QTest>
@@ -6,8 +7,7 @@
 #include "fakes/FakeGameServer.h"
 #include "fakes/TestWindow.h"
 #include "fakes/Typing.h"
-#include "ui/frmRcon/ConnectionFields.h"
-#include "ui/frmRcon/ConsoleView.h"
+#include "platform/base/UdpSocket.h"
 
 namespace {
 
@@ -19,54 +19,63 @@ class MainWindowTest : public QObject {
  private slots:
   void init() {
     t = std::make_unique<fakes::TestWindow>();
-    server = std::make_unique<fakes::FakeGameServer>();
     w = &t->open();
   }
 
   void startUpSendsNothingAndReadsTheMessageFile() {
-    QCOMPARE(w->modVars().strMsgText, std::string());  // no file beside the program
+    QCOMPARE(t->messaging().text, std::string());  // no file beside the program
     fakes::TestWindow other;
     QFile list(other.programDir.filePath(QStringLiteral("messaging.txt")));
     QVERIFY(list.open(QIODevice::WriteOnly) && list.write("A\r\nB\r\n") == 6);
     list.close();
-    QCOMPARE(other.open().modVars().strMsgText, std::string("A\r\nB\r\n"));
-    QVERIFY(!server->waitForDatagrams(1, 200));
-    QVERIFY(!w->menus().mnuMsgStop->isEnabled());
-    QVERIFY(!w->console().blnConsoleChanged);
+    other.open();
+    QCOMPARE(other.messaging().text, std::string("A\r\nB\r\n"));
+    QVERIFY(t->socket.sent.empty() && other.socket.sent.empty());
+    QVERIFY(!t->action("mnuMsgStop")->isEnabled());
+    QVERIFY(!t->session->console().unsaved);
   }
 
-  void enterSendsExactlyOneDatagramAndEmptiesTheLine() {
-    w->fields().txtIP[0]->setFocus();
+  // The command road end to end: keys in, one datagram out over UDP, the reply in the console.
+  void commandAndReplyOverUdp() {
+    platform::UdpSocket socket(nullptr, 0);
+    fakes::FakeGameServer server;
+    fakes::TestWindow real;
+    real.sessionSocket = &socket;
+    real.open();
+    real.line("txtIP(0)")->setFocus();
     // The third digit moves on by itself; Enter walks on to the port, the password, the command.
-    fakes::Type("1270\r0\r1\r" + QString::number(server->port()) + "\rs3cret\rkick all\r");
-    QVERIFY(server->waitForDatagrams(1));
-    QCOMPARE(server->received().first(), kPrefix + "rcon s3cret kick all");
-    QVERIFY(w->controls().txtSend->text().isEmpty());
-    QVERIFY(!server->waitForDatagrams(2, 200));
-    // A password changed after the command was typed still goes out with it.
-    w->controls().txtSend->setText(QStringLiteral("status"));
-    w->fields().txtPass->setText(QStringLiteral("new"));
-    w->menus().mnuServRcon->trigger();
-    QVERIFY(server->waitForDatagrams(2));
-    QCOMPARE(server->received().last(), kPrefix + "rcon new status");
+    fakes::Type("1270\r0\r1\r" + QString::number(server.port()) + "\rs3cret\rkick all\r");
+    QVERIFY(server.waitForDatagrams(1));
+    QCOMPARE(server.received().first(), kPrefix + "rcon s3cret kick all");
+    QVERIFY(real.line("txtSend")->text().isEmpty());
+    server.reply(fakes::FakeGameServer::printReply("kicked\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(real.console(), std::string("kicked\r\n"), 5000);
+    QVERIFY(real.session->console().unsaved);
+  }
+
+  void theCommandGoesOutWithThePasswordShownAtTheSend() {
+    t->setServer(QStringLiteral("127.0.0.1"), 20100, QStringLiteral("old"));
+    t->line("txtSend")->setText(QStringLiteral("status"));
+    t->line("txtPass")->setText(QStringLiteral("new"));
+    t->action("mnuServRcon")->trigger();
+    QCOMPARE(t->requests(), std::vector<std::string>{"rcon new status"});
   }
 
   void emptyCommandLine() {
-    t->setServer(QStringLiteral("127.0.0.1"), server->port());
-    w->controls().txtSend->setFocus();
+    t->setServer(QStringLiteral("127.0.0.1"), 20100);
+    t->line("txtSend")->setFocus();
     fakes::Press(Qt::Key_Return);
-    QCOMPARE(Focus(), w->controls().txtReceive);
-    w->controls().txtSend->setFocus();
-    w->menus().mnuServRcon->trigger();
-    QCOMPARE(Focus(), w->controls().txtSend);
-    QVERIFY(!server->waitForDatagrams(1, 200));
+    QCOMPARE(Focus(), t->find("txtReceive"));
+    t->line("txtSend")->setFocus();
+    t->action("mnuServRcon")->trigger();
+    QCOMPARE(Focus(), t->line("txtSend"));
+    QVERIFY(t->socket.sent.empty());
     fakes::Type(QStringLiteral("  \r"));  // blanks are a command
-    QVERIFY(server->waitForDatagrams(1));
-    QCOMPARE(server->received().first(), kPrefix + "rcon    ");
+    QCOMPARE(t->requests(), std::vector<std::string>{"rcon    "});
   }
 
   void refusedDestinations_data() {
-    QTest::addColumn<QString>("destination");  // address[:port]; no port: the fake server's
+    QTest::addColumn<QString>("destination");  // address[:port]
     QTest::newRow("unset") << "0.0.0.0";
     QTest::newRow("octet 300") << "1.2.3.300";
     QTest::newRow("9e9") << "9e9.0.0.1";
@@ -76,57 +85,53 @@ class MainWindowTest : public QObject {
   void refusedDestinations() {
     QFETCH(QString, destination);
     const QString address = destination.section(':', 0, 0), port = destination.section(':', 1);
-    t->setServer(address, server->port());
-    if (!port.isEmpty()) w->fields().txtPort->setText(port);
-    w->controls().txtSend->setText(QStringLiteral("status"));
+    t->setServer(address, 20100);
+    if (!port.isEmpty()) t->line("txtPort")->setText(port);
+    t->line("txtSend")->setText(QStringLiteral("status"));
     t->messageBox.shown.clear();  // "9e9" filled txtIP(0), which moved on and refused it
-    w->menus().mnuServRcon->trigger();
+    t->action("mnuServRcon")->trigger();
     QCOMPARE(t->messageBox.shown.size(), std::size_t{1});
     const rcon::MessageBoxRequest& box = t->messageBox.shown[0];
     QCOMPARE(box.text, std::string(port.isEmpty() ? "Please enter a valid IP address."
                                                   : "Please enter a valid server port."));
     QVERIFY(box.title == "Vortane Rcon" && box.icon == rcon::MsgIcon::Exclamation);
-    QCOMPARE(Focus(), port.isEmpty() ? w->fields().txtIP[0] : w->fields().txtPort);
-    QVERIFY(w->controls().txtSend->text().isEmpty());  // the command is gone, though not sent
-    QVERIFY(!server->waitForDatagrams(1, 200));
+    QCOMPARE(Focus(), t->line(port.isEmpty() ? "txtIP(0)" : "txtPort"));
+    QVERIFY(t->line("txtSend")->text().isEmpty());  // the command is gone, though not sent
+    QVERIFY(t->socket.sent.empty());
   }
 
   void aFailedSendIsReported() {
-    t->setServer(QStringLiteral("127.0.0.1"), server->port());
-    w->controls().txtSend->setText(QString(70000, 'x'));  // larger than any UDP datagram can be
-    w->menus().mnuServRcon->trigger();
+    t->setServer(QStringLiteral("127.0.0.1"), 20100);
+    t->socket.result = {false, "Datagram was too large to send"};
+    t->line("txtSend")->setText(QStringLiteral("status"));
+    t->action("mnuServRcon")->trigger();
     QCOMPARE(t->messageBox.shown.size(), std::size_t{1});
-    const std::string& text = t->messageBox.shown[0].text;
-    QVERIFY2(text.find("127.0.0.1") != std::string::npos, text.c_str());
-    QVERIFY2(text.find(std::to_string(server->port())) != std::string::npos, text.c_str());
+    QCOMPARE(t->messageBox.shown[0].text,
+             std::string("Could not send to 127.0.0.1 port 20100: Datagram was too large to send"));
   }
 
+  // Pieces of one line from one sender join within 250 ms; a later piece starts a new line.
   void repliesAppearAtTheEndInOrder() {
-    std::string expected;
-    for (int i = 0; i < 500; ++i) {
-      const QByteArray line = "reply " + QByteArray::number(i);
-      server->reply(fakes::FakeGameServer::printReply(line + '\n'), t->socket.localPort());
-      expected += line.toStdString() + "\r\n";
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(t->console(), expected, 5000);
-    QVERIFY(w->console().blnConsoleChanged);
+    t->socket.reply("one ");
+    t->clock.now += 250;
+    t->socket.reply("line\n");
+    t->socket.reply("late");
+    t->clock.now += 251;
+    t->socket.reply("next\n");
+    QCOMPARE(t->console(), std::string("one line\r\nlate\r\nnext\r\n"));
+    QVERIFY(t->session->console().unsaved);
   }
 
   void aReplyDuringAMessageBoxIsAppended() {
-    t->setServer(QStringLiteral("0.0.0.0"), server->port());
     // The "box" runs a nested event loop while it is up, as a real one does.
-    t->messageBox.onShow = [&](const rcon::MessageBoxRequest&) {
-      server->reply(fakes::FakeGameServer::printReply("late\n"), t->socket.localPort());
-      QTRY_COMPARE_WITH_TIMEOUT(t->console(), std::string("late\r\n"), 5000);
-    };
-    w->menus().mnuServStatus->trigger();
+    t->messageBox.onShow = [&](const rcon::MessageBoxRequest&) { t->socket.reply("late\n"); };
+    t->action("mnuServStatus")->trigger();  // the address is still 0.0.0.0
     QCOMPARE(t->messageBox.shown.size(), std::size_t{1});
     QCOMPARE(t->console(), std::string("late\r\n"));
   }
 
  private:
   std::unique_ptr<fakes::TestWindow> t;
-  std::unique_ptr<fakes::FakeGameServer> server;
   ui::frmRcon* w = nullptr;
 };
 

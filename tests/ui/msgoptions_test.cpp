@@ -37,8 +37,8 @@ class MsgOptionsTest : public QObject {
     type(file(), path("other.txt"));
     click("cmdCancel");
     QVERIFY(closed());
-    QCOMPARE(w->modVars().strMsgFile, path("other.txt").toStdString());
-    QCOMPARE(w->modVars().lngMsgSeconds, 120);  // but not the interval
+    QCOMPARE(t->messaging().file, path("other.txt").toStdString());
+    QCOMPARE(t->messaging().seconds, 120);  // but not the interval
     // Reopened: the kept unit and path, and the missing file as an empty list.
     QVERIFY(open());
     QVERIFY(c("optInterval(0)")->property("checked").toBool());
@@ -49,16 +49,16 @@ class MsgOptionsTest : public QObject {
   }
 
   void okAcceptsTheInterval() {
-    for (const auto& [typed, seconds, stored, lngMsgSeconds] :
+    for (const auto& [typed, inSeconds, stored, seconds] :
          {std::tuple{"", true, "1", 1}, std::tuple{"abc", true, "1", 1},
           std::tuple{"0", false, "1", 60}, std::tuple{"-5", true, "5", 5},
           std::tuple{"3", false, "3", 180}}) {
-      click(seconds ? "optInterval(0)" : "optInterval(1)");
+      click(inSeconds ? "optInterval(0)" : "optInterval(1)");
       type(interval(), QString::fromLatin1(typed));
       click("cmdOK");
       QVERIFY(closed());
-      QCOMPARE(w->modVars().strMsgInterval, std::string(stored));
-      QCOMPARE(w->modVars().lngMsgSeconds, lngMsgSeconds);
+      QCOMPARE(t->messaging().intervalText, std::string(stored));
+      QCOMPARE(t->messaging().seconds, seconds);
       QCOMPARE(read("messaging.txt"), kList);  // unedited: not one line longer
       QVERIFY(open());
     }
@@ -148,7 +148,7 @@ class MsgOptionsTest : public QObject {
   }
   // Opens the dialog from the Messaging menu; the main window waits while it is open.
   bool open() {
-    w->menus().mnuMsgOptions->trigger();
+    t->action("mnuMsgOptions")->trigger();
     for (QWidget* top : QApplication::topLevelWidgets())
       if (top->objectName() == QLatin1String("frmMsgOptions") && top->isVisible()) dlg = top;
     return dlg && QTest::qWaitForWindowActive(dlg, 5000) && !w->isEnabled();

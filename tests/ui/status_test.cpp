@@ -4,6 +4,7 @@
 
 #include "fakes/FakeGameServer.h"
 #include "fakes/TestWindow.h"
+#include "platform/base/UdpSocket.h"
 
 namespace {
 
@@ -29,11 +30,13 @@ class StatusTest : public QObject {
   Q_OBJECT
  private slots:
   void getStatusShowsTheReport() {
+    platform::UdpSocket socket(nullptr, 0);
     fakes::TestWindow t;
+    t.sessionSocket = &socket;
     fakes::FakeGameServer server;
-    ui::frmRcon& w = t.open();
+    t.open();
     t.setServer(QStringLiteral("127.0.0.1"), server.port());
-    w.menus().mnuServStatus->trigger();
+    t.action("mnuServStatus")->trigger();
     QVERIFY(server.waitForDatagrams(1));
     QCOMPARE(server.received().first(), QByteArray("\xFF\xFF\xFF\xFFgetstatus"));  // 13 bytes
     QCOMPARE(t.console(), std::string());                                          // no echo

@@ -7,7 +7,7 @@ namespace platform {
 TickTimer::TickTimer(QObject* parent) : QObject(parent) {
   // Messages are due at whole seconds from Start; a coarse timer would let them drift.
   timer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &QTimer::timeout, this, &TickTimer::tick);
+  connect(&timer_, &QTimer::timeout, this, &TickTimer::fire);
 }
 
 void TickTimer::setInterval(std::uint32_t intervalMs) {
@@ -17,6 +17,11 @@ void TickTimer::setInterval(std::uint32_t intervalMs) {
   }
   // QTimer takes an int; intervals beyond it are far outside anything the scheduler sets.
   timer_.start(static_cast<int>(std::min<std::uint32_t>(intervalMs, 0x7FFFFFFF)));
+}
+
+void TickTimer::fire() {
+  notifyTick();
+  emit tick();
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
-// A repeating timer for the core's Timer interface; ticks arrive as a signal on the UI thread.
+// A repeating timer for the core's Timer interface; ticks arrive on the UI thread, both to the
+// core's handler and as a signal.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -16,8 +18,22 @@ class TickTimer : public QObject, public rcon::Timer {
  signals:
   void tick();
 
+ protected:
+  // Tells the core's handler, then the signal's receivers, of one tick.
+  void fire();
+
  private:
   QTimer timer_;
+};
+
+// Milliseconds since the clock was made, from the system's monotonic clock.
+class SteadyClock final : public rcon::Clock {
+ public:
+  SteadyClock() { clock_.start(); }
+  std::int64_t nowMs() const override { return clock_.elapsed(); }
+
+ private:
+  QElapsedTimer clock_;
 };
 
 }  // namespace platform

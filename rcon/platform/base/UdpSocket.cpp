@@ -17,7 +17,7 @@ UdpSocket::UdpSocket(QObject* parent, quint16 localPort) : QObject(parent) {
   socket_.setProxy(QNetworkProxy::NoProxy);
   if (!socket_.bind(QHostAddress::AnyIPv4, localPort)) socket_.bind(QHostAddress::AnyIPv4, 0);
   socket_.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kReceiveBufferBytes);
-  connect(&socket_, &QUdpSocket::readyRead, this, &UdpSocket::datagramsWaiting);
+  connect(&socket_, &QUdpSocket::readyRead, this, &UdpSocket::onReadyRead);
 }
 
 rcon::SendResult UdpSocket::send(const std::string& host, std::uint16_t port,
@@ -32,17 +32,41 @@ rcon::SendResult UdpSocket::send(const std::string& host, std::uint16_t port,
   return {true, {}};
 }
 
-std::vector<ReceivedDatagram> UdpSocket::drain() {
-  std::vector<ReceivedDatagram> datagrams;
-  while (socket_.hasPendingDatagrams()) {
+std::vector<rcon::Datagram> UdpSocket::read(std::size_t limit) {
+  std::vector<rcon::Datagram> datagrams;
+  while (datagrams.size() < limit && socket_.hasPendingDatagrams()) {
     const QNetworkDatagram datagram = socket_.receiveDatagram();
     if (!datagram.isValid()) break;
     const QByteArray& data = datagram.data();
     datagrams.push_back({std::string(data.constData(), static_cast<std::size_t>(data.size())),
-                         datagram.senderAddress().toString().toStdString() + ':' +
-                             std::to_string(datagram.senderPort())});
+                         datagram.senderAddress().toString().toStdString(),
+                         static_cast<std::uint16_t>(datagram.senderPort())});
   }
   return datagrams;
+}
+
+std::vector<ReceivedDatagram> UdpSocket::drain() {
+  std::vector<ReceivedDatagram> datagrams;
+  for (rcon::Datagram& datagram : read(SIZE_MAX)) {
+    datagrams.push_back({std::move(datagram.bytes), datagram.sender()});
+  }
+  return datagrams;
+}
+
+void UdpSocket::onReadyRead() {
+  if (hasReceiver()) deliverWaiting();
+  emit datagramsWaiting();
+}
+
+void UdpSocket::deliverWaiting() {
+  deliveryQueued_ = false;
+  std::vector<rcon::Datagram> batch = read(kBatchLimit);
+  if (!batch.empty()) deliver(batch);
+  // What is left waits one turn of the event loop, so that keys and paints get their share.
+  if (socket_.hasPendingDatagrams() && !deliveryQueued_) {
+    deliveryQueued_ = true;
+    QMetaObject::invokeMethod(this, &UdpSocket::deliverWaiting, Qt::QueuedConnection);
+  }
 }
 
 int UdpSocket::receiveBufferSize() const {

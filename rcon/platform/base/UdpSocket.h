@@ -1,5 +1,6 @@
 #pragma once
-// The datagram socket behind the console: sends requests and drains every waiting reply.
+// The datagram socket of a session: sends requests and hands arriving datagrams on in bounded
+// batches, so that a flood never keeps the event loop from running.
 #include <QObject>
 #include <QUdpSocket>
 #include <string>
@@ -14,10 +15,13 @@ struct ReceivedDatagram {
   std::string sender;  // "address:port", to tell senders apart
 };
 
-class UdpSocket final : public QObject, public rcon::DatagramSender {
+class UdpSocket final : public QObject, public rcon::DatagramSocket {
   Q_OBJECT
  public:
   static constexpr quint16 kLocalPort = 20099;
+  // At most this many datagrams are handed on per wake-up; the rest wait for the next turn of
+  // the event loop.
+  static constexpr std::size_t kBatchLimit = 1000;
 
   // Binds kLocalPort, or any free port when it is taken (a second copy running).
   explicit UdpSocket(QObject* parent = nullptr, quint16 localPort = kLocalPort);
@@ -25,7 +29,7 @@ class UdpSocket final : public QObject, public rcon::DatagramSender {
   rcon::SendResult send(const std::string& host, std::uint16_t port,
                         std::string_view datagram) override;
 
-  // Every datagram waiting on the socket, in arrival order.
+  // Every datagram waiting on the socket, in arrival order (for callers without a receiver).
   std::vector<ReceivedDatagram> drain();
 
   quint16 localPort() const { return socket_.localPort(); }
@@ -35,7 +39,12 @@ class UdpSocket final : public QObject, public rcon::DatagramSender {
   void datagramsWaiting();
 
  private:
+  std::vector<rcon::Datagram> read(std::size_t limit);
+  void onReadyRead();
+  void deliverWaiting();
+
   mutable QUdpSocket socket_;
+  bool deliveryQueued_ = false;
 };
 
 }  // namespace platform

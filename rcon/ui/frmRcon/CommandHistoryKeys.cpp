@@ -10,7 +10,7 @@ CommandHistoryKeys::CommandHistoryKeys(QLineEdit& line) : QObject(&line), line_(
   line_.installEventFilter(this);
 }
 
-void CommandHistoryKeys::Record(QLineEdit& line) {
+void CommandHistoryKeys::record(QLineEdit& line) {
   auto* keys = line.findChild<CommandHistoryKeys*>(QString(), Qt::FindDirectChildrenOnly);
   if (keys != nullptr) keys->history_.record(platform::FromQString(line.text()));
 }

@@ -14,9 +14,7 @@ class CommandHistoryKeys final : public QObject {
   explicit CommandHistoryKeys(QLineEdit& line);
 
   // Keeps the line's text as a command sent; call it before the line is cleared.
-  static void Record(QLineEdit& line);
-
-  const rcon::CommandHistory& history() const { return history_; }
+  static void record(QLineEdit& line);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,38 +12,41 @@ namespace {
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 }  // namespace
 
-ConnectionFields::ConnectionFields(QWidget* window, rcon::MessageBoxService& messageBox,
+ConnectionFields::ConnectionFields(QWidget* window, rcon::ServerSession& session,
                                    QLineEdit* commandLine)
-    : QObject(window), window_(window), messageBox_(messageBox), commandLine_(commandLine) {
-  for (int i = 0; i < 4; ++i) {
+    : QObject(window), window_(window), session_(session) {
+  for (std::size_t i = 0; i < octets.size(); ++i) {
     auto* box = new QLineEdit(QStringLiteral("0"), window);
     box->setObjectName(QStringLiteral("txtIP(%1)").arg(i));
     box->setMaxLength(3);
     box->setAlignment(Qt::AlignCenter);
-    txtIP[static_cast<std::size_t>(i)] = box;
-    connect(box, &QLineEdit::textChanged, this, [this, i] { txtIP_Change(i); });
+    octets[i] = box;
+    connect(box, &QLineEdit::textChanged, this, [this, i] { octetChanged(i); });
   }
-  txtPort = new QLineEdit(QStringLiteral("20100"), window);
-  txtPort->setObjectName(QStringLiteral("txtPort"));
-  connect(txtPort, &QLineEdit::textChanged, this, &ConnectionFields::GetServerPort);
-  txtPass = new QLineEdit(window);
-  txtPass->setObjectName(QStringLiteral("txtPass"));
-  txtPass->setEchoMode(QLineEdit::Password);
+  port = new QLineEdit(QStringLiteral("20100"), window);
+  port->setObjectName(QStringLiteral("txtPort"));
+  connect(port, &QLineEdit::textChanged, this,
+          [this](const QString& text) { session_.setPortText(platform::FromQString(text)); });
+  password = new QLineEdit(window);
+  password->setObjectName(QStringLiteral("txtPass"));
+  password->setEchoMode(QLineEdit::Password);
   // One "*" per character, as the password boxes of this program have always shown.
-  txtPass->setStyleSheet(QStringLiteral(
+  password->setStyleSheet(QStringLiteral(
       "QLineEdit { background: black; color: rgb(255,128,0); lineedit-password-character: 42; }"));
-  connect(txtPass, &QLineEdit::textChanged, this, &ConnectionFields::passwordChanged);
+  connect(password, &QLineEdit::textChanged, this,
+          [this](const QString& text) { session_.setPassword(platform::FromQString(text)); });
+  session_.setPortText(platform::FromQString(port->text()));
 
   // Enter moves on along the chain; the key itself still reaches the box.
-  const std::array<QLineEdit*, 7> chain{txtIP[0], txtIP[1], txtIP[2],    txtIP[3],
-                                        txtPort,  txtPass,  commandLine_};
+  const std::array<QLineEdit*, 7> chain{octets[0], octets[1], octets[2],  octets[3],
+                                        port,      password,  commandLine};
   for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
     QLineEdit* next = chain[i + 1];
     connect(chain[i], &QLineEdit::returnPressed, next,
             [next] { next->setFocus(Qt::TabFocusReason); });
   }
   // Only the octet boxes have a length limit; the others take whatever is typed or pasted.
-  for (QLineEdit* box : {txtPort, txtPass, commandLine_}) box->setMaxLength(kNoLengthLimit);
+  for (QLineEdit* box : {port, password, commandLine}) box->setMaxLength(kNoLengthLimit);
   for (QLineEdit* box : chain) {
     ApplyBoxLook(box);
     box->setFrame(false);
@@ -52,23 +55,11 @@ ConnectionFields::ConnectionFields(QWidget* window, rcon::MessageBoxService& mes
   connect(qApp, &QApplication::focusChanged, this, &ConnectionFields::onFocusChanged);
 }
 
-rcon::OctetTexts ConnectionFields::octetTexts() const {
-  rcon::OctetTexts texts;
-  for (std::size_t i = 0; i < 4; ++i) texts[i] = platform::FromQString(txtIP[i]->text());
-  return texts;
-}
-
-std::string ConnectionFields::portText() const { return platform::FromQString(txtPort->text()); }
-std::string ConnectionFields::password() const { return platform::FromQString(txtPass->text()); }
-
-void ConnectionFields::GetServerAddress() { address_ = rcon::GetServerAddress(octetTexts()); }
-void ConnectionFields::GetServerPort() { port_ = rcon::GetServerPort(portText()); }
-
-void ConnectionFields::txtIP_Change(int index) {
-  GetServerAddress();
-  QLineEdit* box = txtIP[static_cast<std::size_t>(index)];
+void ConnectionFields::octetChanged(std::size_t index) {
+  QLineEdit* box = octets[index];
+  session_.setOctet(index, platform::FromQString(box->text()));
   if (!tidying_ && box->text().size() == 3) {
-    QLineEdit* next = index < 3 ? txtIP[static_cast<std::size_t>(index) + 1] : txtPort;
+    QLineEdit* next = index < 3 ? octets[index + 1] : port;
     next->setFocus(Qt::TabFocusReason);
   }
 }
@@ -76,15 +67,15 @@ void ConnectionFields::txtIP_Change(int index) {
 void ConnectionFields::onFocusChanged(QWidget* old, QWidget* now) {
   // Only a move to another control of this window counts as leaving the box: not a menu,
   // another window, or the check's own message box.
-  if (checking_ || old == nullptr || now == nullptr || now->window() != window_) return;
-  for (int i = 0; i < 4; ++i) {
-    if (old == txtIP[static_cast<std::size_t>(i)]) txtIP_LostFocus(i);
+  if (checking_ || old == nullptr || now == nullptr || now->window() != window_->window()) return;
+  for (std::size_t i = 0; i < octets.size(); ++i) {
+    if (old == octets[i]) octetLeft(i);
   }
 }
 
-void ConnectionFields::txtIP_LostFocus(int index) {
-  QLineEdit* box = txtIP[static_cast<std::size_t>(index)];
-  const rcon::OctetCheck check = rcon::CheckOctet(platform::FromQString(box->text()));
+void ConnectionFields::octetLeft(std::size_t index) {
+  QLineEdit* box = octets[index];
+  const rcon::OctetCheck check = rcon::checkOctet(platform::FromQString(box->text()));
   if (check.accepted) {
     tidying_ = true;
     box->setText(platform::ToQString(check.tidied));
@@ -92,7 +83,7 @@ void ConnectionFields::txtIP_LostFocus(int index) {
     return;
   }
   checking_ = true;
-  messageBox_.show({std::string(rcon::kOctetRefusal), std::string(rcon::kMainTitle)});
+  session_.messageBoxes().show({std::string(rcon::kOctetRefusal), std::string(rcon::kMainTitle)});
   box->setFocus(Qt::OtherFocusReason);
   box->selectAll();
   checking_ = false;

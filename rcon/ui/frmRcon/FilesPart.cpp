@@ -1,50 +1,28 @@
 #include "ui/frmRcon/FilesPart.h"
 
-#include "core/Connection.h"
+#include "core/ServerSession.h"
 #include "platform/gui/Printer.h"
-#include "ui/frmRcon/ConsoleView.h"
-#include "ui/frmRcon/frmRcon.h"
 
 namespace ui {
 
-FilesPart::FilesPart(frmRcon& window)
-    : QObject(&window),
-      window_(window),
-      document_(window.console(), *window.services().messageBox, *window.services().fileDialog,
-                *window.services().files) {
-  const MainMenus& m = window.menus();
-  connect(m.mnuFileNew, &QAction::triggered, this, &FilesPart::mnuFileNew_Click);
-  connect(m.mnuFileOpen, &QAction::triggered, this, &FilesPart::mnuFileOpen_Click);
-  connect(m.mnuFileSave, &QAction::triggered, this, &FilesPart::mnuFileSave_Click);
-  connect(m.mnuFileSaveAs, &QAction::triggered, this, &FilesPart::mnuFileSaveAs_Click);
-  connect(m.mnuFilePrint, &QAction::triggered, this, &FilesPart::mnuFilePrint_Click);
-  connect(m.mnuFileExit, &QAction::triggered, this, &FilesPart::mnuFileExit_Click);
+FilesPart::FilesPart(rcon::ServerSession& session, const FileActions& actions,
+                     platform::Printer* printer, std::function<void()> closeWindow)
+    : session_(session), printer_(printer) {
+  connect(actions.newDocument, &QAction::triggered, this, [this] { session_.newDocument(); });
+  connect(actions.open, &QAction::triggered, this, [this] { session_.openDocument(); });
+  connect(actions.save, &QAction::triggered, this, [this] { session_.saveDocument(); });
+  connect(actions.saveAs, &QAction::triggered, this, [this] { session_.saveDocumentAs(); });
+  connect(actions.print, &QAction::triggered, this, &FilesPart::print);
+  connect(actions.exit, &QAction::triggered, this, std::move(closeWindow));
 }
 
-bool FilesPart::Form_QueryUnload() { return document_.QueryUnload(); }
-
-void FilesPart::mnuFileNew_Click() {
-  if (document_.New()) window_.controls().txtReceive->textReset();
-}
-
-void FilesPart::mnuFileOpen_Click() {
-  if (document_.Open()) window_.controls().txtReceive->textReset();
-}
-
-void FilesPart::mnuFileSave_Click() { document_.Save(); }
-
-void FilesPart::mnuFileSaveAs_Click() { document_.SaveAs(); }
-
-void FilesPart::mnuFilePrint_Click() {
-  platform::Printer* printer = window_.services().printer;
+void FilesPart::print() {
   const platform::PrintResult result =
-      printer != nullptr ? printer->print(window_.console().buffer.text())
-                         : platform::PrintResult{false, "There is no printer to print on.", 0};
+      printer_ != nullptr ? printer_->print(session_.console().buffer.text())
+                          : platform::PrintResult{false, "There is no printer to print on.", 0};
   if (!result.ok) {
-    window_.services().messageBox->show({result.error, std::string(rcon::kMainTitle)});
+    session_.messageBoxes().show({result.error, std::string(rcon::kMainTitle)});
   }
 }
-
-void FilesPart::mnuFileExit_Click() { window_.requestClose(); }
 
 }  // namespace ui

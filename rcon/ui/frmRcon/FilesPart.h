@@ -1,34 +1,31 @@
 #pragma once
-// The File menu: the console as a document (New, Open, Save, Save As), printing it, and the
-// save-first prompt every way of closing the window goes through.
+// The File menu: the session's console as a document (New, Open, Save, Save As), printing it,
+// and Exit, which closes the window through its save-first prompt.
 #include <QObject>
+#include <functional>
 
-#include "core/ConsoleDocument.h"
+#include "ui/frmRcon/MainMenus.h"
+
+namespace rcon {
+class ServerSession;
+}
+namespace platform {
+class Printer;
+}
 
 namespace ui {
-
-class frmRcon;
 
 class FilesPart final : public QObject {
   Q_OBJECT
  public:
-  explicit FilesPart(frmRcon& window);
-
-  // The save-first prompt of closing the window; false keeps the window open.
-  bool Form_QueryUnload();
-
-  const rcon::ConsoleDocument& document() const { return document_; }
+  FilesPart(rcon::ServerSession& session, const FileActions& actions, platform::Printer* printer,
+            std::function<void()> closeWindow);
 
  private:
-  void mnuFileNew_Click();
-  void mnuFileOpen_Click();
-  void mnuFileSave_Click();
-  void mnuFileSaveAs_Click();
-  void mnuFilePrint_Click();
-  void mnuFileExit_Click();
+  void print();
 
-  frmRcon& window_;
-  rcon::ConsoleDocument document_;
+  rcon::ServerSession& session_;
+  platform::Printer* printer_;
 };
 
 }  // namespace ui

@@ -4,14 +4,19 @@
 
 #include "ui/common/PseudoModal.h"
 #include "ui/frmAbout/frmAbout.h"
-#include "ui/frmRcon/frmRcon.h"
 #include "ui/frmReadme/frmReadme.h"
 
 namespace ui {
 
-HelpPart::HelpPart(frmRcon& window) : QObject(&window), window_(window) {
-  connect(window.menus().mnuHelpReadme, &QAction::triggered, this, &HelpPart::mnuHelpReadme_Click);
-  connect(window.menus().mnuHelpAbout, &QAction::triggered, this, &HelpPart::mnuHelpAbout_Click);
+HelpPart::HelpPart(const HelpActions& actions, QWidget& mainWindow, const Services& services)
+    : mainWindow_(mainWindow), services_(services) {
+  // While another secondary window is open the main window is disabled: nothing opens.
+  connect(actions.readme, &QAction::triggered, this, [this] {
+    if (mainWindow_.isEnabled()) show(new frmReadme(services_));
+  });
+  connect(actions.about, &QAction::triggered, this, [this] {
+    if (mainWindow_.isEnabled()) show(new frmAbout(services_));
+  });
 }
 
 HelpPart::~HelpPart() {
@@ -21,19 +26,9 @@ HelpPart::~HelpPart() {
   delete open_;
 }
 
-void HelpPart::mnuHelpReadme_Click() {
-  if (!window_.isEnabled()) return;  // another secondary window is open
-  show(new frmReadme(window_.services()));
-}
-
-void HelpPart::mnuHelpAbout_Click() {
-  if (!window_.isEnabled()) return;
-  show(new frmAbout(window_.services()));
-}
-
 void HelpPart::show(QWidget* secondary) {
   open_ = secondary;
-  ShowPseudoModal(secondary, &window_);
+  ShowPseudoModal(secondary, &mainWindow_);
 }
 
 }  // namespace ui

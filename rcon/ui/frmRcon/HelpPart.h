@@ -3,25 +3,25 @@
 #include <QObject>
 #include <QPointer>
 
+#include "ui/Services.h"
+#include "ui/frmRcon/MainMenus.h"
+
 class QWidget;
 
 namespace ui {
 
-class frmRcon;
-
 class HelpPart final : public QObject {
   Q_OBJECT
  public:
-  explicit HelpPart(frmRcon& window);
+  HelpPart(const HelpActions& actions, QWidget& mainWindow, const Services& services);
   // An open help window goes with the main window.
   ~HelpPart() override;
 
  private:
-  void mnuHelpReadme_Click();
-  void mnuHelpAbout_Click();
   void show(QWidget* secondary);
 
-  frmRcon& window_;
+  QWidget& mainWindow_;
+  const Services& services_;
   QPointer<QWidget> open_;
 };
 

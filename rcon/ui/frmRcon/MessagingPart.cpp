@@ -1,30 +1,21 @@
 #include "ui/frmRcon/MessagingPart.h"
 
-#include "platform/base/TickTimer.h"
+#include "core/ServerSession.h"
 #include "ui/common/PseudoModal.h"
 #include "ui/frmMsgOptions/frmMsgOptions.h"
-#include "ui/frmRcon/ConnectionFields.h"
-#include "ui/frmRcon/frmRcon.h"
 
 namespace ui {
 
-MessagingPart::MessagingPart(frmRcon& window)
-    : QObject(&window),
-      window_(window),
-      scheduler_(
-          *window.services().msgTimer, [&window] { return window.fields().password(); },
-          [&window](const std::string& request) { window.SendToServer(request); }) {
-  const MainMenus& menus = window.menus();
-  connect(menus.mnuMsgStart, &QAction::triggered, this, &MessagingPart::mnuMsgStart_Click);
-  connect(menus.mnuMsgStop, &QAction::triggered, this, &MessagingPart::mnuMsgStop_Click);
-  connect(menus.mnuMsgOptions, &QAction::triggered, this, &MessagingPart::mnuMsgOptions_Click);
-  connect(window.services().msgTimer, &platform::TickTimer::tick, this,
-          [this] { scheduler_.Tick(); });
-  ShowMenuState();
+MessagingPart::MessagingPart(rcon::ServerSession& session, const MessagingActions& actions,
+                             QWidget& mainWindow, const Services& services)
+    : session_(session), actions_(actions), mainWindow_(mainWindow), services_(services) {
+  connect(actions.start, &QAction::triggered, this, [this] { session_.startMessaging(); });
+  connect(actions.stop, &QAction::triggered, this, [this] { session_.stopMessaging(); });
+  connect(actions.options, &QAction::triggered, this, &MessagingPart::openOptions);
+  showMenuState();
 }
 
 MessagingPart::~MessagingPart() {
-  scheduler_.Stop();
   if (options_) {
     // The dialog goes with the main window; it must not reach back into the closing window.
     options_->disconnect();
@@ -32,31 +23,21 @@ MessagingPart::~MessagingPart() {
   }
 }
 
-void MessagingPart::mnuMsgStart_Click() {
-  scheduler_.Start(window_.modVars());
-  ShowMenuState();
-}
-
-void MessagingPart::mnuMsgStop_Click() {
-  scheduler_.Stop();
-  ShowMenuState();
-}
-
-void MessagingPart::mnuMsgOptions_Click() {
-  if (scheduler_.running()) return;
+void MessagingPart::openOptions() {
+  if (session_.messagingMenus().options == false) return;
   if (options_) {
     options_->activateWindow();
     return;
   }
-  options_ = new frmMsgOptions(window_.modVars(), window_.services());
-  ShowPseudoModal(options_, &window_);
+  options_ = new frmMsgOptions(session_.messaging(), services_);
+  ShowPseudoModal(options_, &mainWindow_);
 }
 
-void MessagingPart::ShowMenuState() {
-  const rcon::MsgMenuState state = scheduler_.menus();
-  window_.menus().mnuMsgStart->setEnabled(state.start);
-  window_.menus().mnuMsgStop->setEnabled(state.stop);
-  window_.menus().mnuMsgOptions->setEnabled(state.options);
+void MessagingPart::showMenuState() {
+  const rcon::MsgMenuState state = session_.messagingMenus();
+  actions_.start->setEnabled(state.start);
+  actions_.stop->setEnabled(state.stop);
+  actions_.options->setEnabled(state.options);
 }
 
 }  // namespace ui

@@ -1,30 +1,37 @@
 #pragma once
-// The Messaging menu: starts and stops the message scheduler on the messaging timer, and opens
-// the options dialog while messaging is stopped.
+// The Messaging menu: starts and stops the session's message scheduler, and opens the options
+// dialog while messaging is stopped.
 #include <QObject>
 #include <QPointer>
 
-#include "core/MessageScheduler.h"
+#include "ui/Services.h"
+#include "ui/frmRcon/MainMenus.h"
+
+namespace rcon {
+class ServerSession;
+}
 
 namespace ui {
 
-class frmRcon;
 class frmMsgOptions;
 
 class MessagingPart final : public QObject {
   Q_OBJECT
  public:
-  explicit MessagingPart(frmRcon& window);
+  MessagingPart(rcon::ServerSession& session, const MessagingActions& actions, QWidget& mainWindow,
+                const Services& services);
   ~MessagingPart() override;
 
- private:
-  void mnuMsgStart_Click();
-  void mnuMsgStop_Click();
-  void mnuMsgOptions_Click();
-  void ShowMenuState();
+  // Which items can be chosen follows the scheduler's state.
+  void showMenuState();
 
-  frmRcon& window_;
-  rcon::MessageScheduler scheduler_;
+ private:
+  void openOptions();
+
+  rcon::ServerSession& session_;
+  MessagingActions actions_;
+  QWidget& mainWindow_;
+  const Services& services_;
   QPointer<frmMsgOptions> options_;
 };
 

@@ -5,41 +5,43 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include <QMainWindow>
 #include "core/WindowLayout.h"
 #include "platform/gui/TrayIcon.h"
 #include "ui/common/Look.h"
+
 #include "ui/frmRcon/ConnectionFields.h"
 #include "ui/frmRcon/ConsoleView.h"
-#include "ui/frmRcon/frmRcon.h"
 
 namespace ui {
 namespace {
 
-void Place(QWidget* widget, const rcon::Rect& r) {
+void place(QWidget* widget, const rcon::Rect& r) {
   widget->setGeometry(r.left, r.top, r.width, r.height);
 }
 
 // Labels are never clipped below their font's height (the design gives some less than a line).
-void PlaceLabel(QLabel* label, const rcon::Rect& r) {
+void placeLabel(QLabel* label, const rcon::Rect& r) {
   const int needed =
       label->wordWrap() ? label->heightForWidth(r.width) : label->fontMetrics().height();
-  Place(label, {r.left, r.top, r.width, std::max(r.height, needed)});
+  place(label, {r.left, r.top, r.width, std::max(r.height, needed)});
 }
 
 }  // namespace
 
-ShellPart::ShellPart(frmRcon& window)
-    : QObject(&window), window_(window), tray_(window.services().tray) {
-  window_.clientArea()->setMinimumSize(rcon::kDesignClientWidth, rcon::kDesignClientHeight);
+ShellPart::ShellPart(QMainWindow& window, const MainControls& controls, platform::TrayIcon* tray,
+                     const TrayActions& actions)
+    : QObject(&window), window_(window), controls_(controls), tray_(tray) {
+  window_.centralWidget()->setMinimumSize(rcon::kDesignClientWidth, rcon::kDesignClientHeight);
   window_.resize(rcon::kDesignClientWidth,
                  rcon::kDesignClientHeight + window_.menuBar()->sizeHint().height());
   if (tray_) {
-    tray_->setContextMenu(window_.menus().mnuSysTray);
-    connect(tray_, &platform::TrayIcon::lost, this, &ShellPart::TrayLost);
+    tray_->setContextMenu(actions.menu);
+    connect(tray_, &platform::TrayIcon::lost, this, &ShellPart::trayLost);
   }
-  connect(window_.menus().mnuSysRestore, &QAction::triggered, this,
-          &ShellPart::mnuSysRestore_Click);
-  connect(window_.menus().mnuSysExit, &QAction::triggered, this, &ShellPart::mnuSysExit_Click);
+  connect(actions.restore, &QAction::triggered, this, &ShellPart::restore);
+  // The same road as File > Exit, save-first prompt included; a cancel leaves the icon in place.
+  connect(actions.exit, &QAction::triggered, &window_, &QWidget::close);
 }
 
 ShellPart::~ShellPart() {
@@ -49,18 +51,18 @@ ShellPart::~ShellPart() {
   tray_->setContextMenu(nullptr);
 }
 
-void ShellPart::Form_Resize() {
+void ShellPart::windowResized() {
   if (window_.isMinimized()) {
-    HideToTray();  // no control moves while minimised
+    hideToTray();  // no control moves while minimised
     return;
   }
-  RemoveTrayIcon();
-  EnforceMinimumSize();
+  removeTrayIcon();
+  enforceMinimumSize();
   applyLayout();
 }
 
-void ShellPart::Form_Unload() {
-  RemoveTrayIcon();
+void ShellPart::windowClosing() {
+  removeTrayIcon();
   // Qt ends the program when a visible window closes; a window closed while hidden behind the
   // icon is not one of those, so have it look again whether anything keeps the program running.
   QEventLoopLocker{};
@@ -68,7 +70,7 @@ void ShellPart::Form_Unload() {
 
 // Without a notification area the window stays an ordinary minimised one: hiding it with no
 // icon to bring it back would lose it.
-void ShellPart::HideToTray() {
+void ShellPart::hideToTray() {
   if (!tray_ || !tray_->isAvailable()) return;
   // Hide once the state change is complete: showMinimized() shows the window again after it.
   QMetaObject::invokeMethod(
@@ -81,17 +83,17 @@ void ShellPart::HideToTray() {
       Qt::QueuedConnection);
 }
 
-void ShellPart::RemoveTrayIcon() {
+void ShellPart::removeTrayIcon() {
   if (tray_) tray_->hide();
 }
 
 // The window asks for a client area of at least the design size; should the window system
 // still hand it a smaller one while in the normal state, ask for the design size once more.
-void ShellPart::EnforceMinimumSize() {
+void ShellPart::enforceMinimumSize() {
   if (!window_.isVisible() ||
       (window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
     return;
-  const QSize client = window_.clientArea()->size();
+  const QSize client = window_.centralWidget()->size();
   const rcon::MinimumSizeStep step = rcon::CheckMinimumSize(client.width(), client.height());
   if (!step.raiseWidth && !step.raiseHeight) return;
   QSize outer = window_.size();
@@ -101,33 +103,33 @@ void ShellPart::EnforceMinimumSize() {
 }
 
 void ShellPart::applyLayout() {
-  const QSize client = window_.clientArea()->size();
+  const QSize client = window_.centralWidget()->size();
   const rcon::MainLayout l = rcon::LayoutMainWindow(client.width(), client.height());
-  const MainControls& c = window_.controls();
-  ConnectionFields& f = window_.fields();
-  Place(c.txtReceive, l.txtReceive);
-  Place(c.shpReceive, l.shpReceive);
-  PlaceLabel(c.lblSend, l.lblSend);
-  Place(c.txtSend, l.txtSend);
-  Place(c.shpSend, l.shpSend);
-  PlaceLabel(c.lblIP, l.lblIP);
-  for (std::size_t i = 0; i < 4; ++i) Place(f.txtIP[i], l.txtIP[i]);
-  Place(c.shpIP, l.shpIP);
-  for (std::size_t i = 0; i < 3; ++i) Place(c.lblDot[i], l.lblDot[i]);
-  PlaceLabel(c.lblPort, l.lblPort);
-  Place(f.txtPort, l.txtPort);
-  Place(c.shpPort, l.shpPort);
-  PlaceLabel(c.lblPass, l.lblPass);
-  Place(f.txtPass, l.txtPass);
-  Place(c.shpPass, l.shpPass);
-  PlaceLabel(c.lblTitle, l.lblTitle);
-  PlaceLabel(c.lblHowTo, l.lblHowTo);
+  const MainControls& c = controls_;
+  const ConnectionFields& f = *c.fields;
+  place(c.console, l.txtReceive);
+  place(c.consoleFrame, l.shpReceive);
+  placeLabel(c.commandLabel, l.lblSend);
+  place(c.commandLine, l.txtSend);
+  place(c.commandFrame, l.shpSend);
+  placeLabel(c.addressLabel, l.lblIP);
+  for (std::size_t i = 0; i < 4; ++i) place(f.octets[i], l.txtIP[i]);
+  place(c.addressFrame, l.shpIP);
+  for (std::size_t i = 0; i < 3; ++i) place(c.dots[i], l.lblDot[i]);
+  placeLabel(c.portLabel, l.lblPort);
+  place(f.port, l.txtPort);
+  place(c.portFrame, l.shpPort);
+  placeLabel(c.passwordLabel, l.lblPass);
+  place(f.password, l.txtPass);
+  place(c.passwordFrame, l.shpPass);
+  placeLabel(c.titleLabel, l.lblTitle);
+  placeLabel(c.howToLabel, l.lblHowTo);
 }
 
 // A window maximised before it was minimised comes back in the normal state, at its last normal
 // size: a hidden window's window manager may no longer remember it. Leaving the minimised state
 // runs the resize handling, which removes the icon and lays the controls out.
-void ShellPart::mnuSysRestore_Click() {
+void ShellPart::restore() {
   const QRect normal = window_.normalGeometry();
   window_.setWindowState(window_.windowState() &
                          ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -137,14 +139,11 @@ void ShellPart::mnuSysRestore_Click() {
   window_.activateWindow();
 }
 
-// The same road as File > Exit, save-first prompt included; a cancel leaves the icon in place.
-void ShellPart::mnuSysExit_Click() { window_.requestClose(); }
-
 // The notification area went away with the window hidden behind it: with no icon left to bring
 // it back, the window comes back by itself, as Restore would bring it.
-void ShellPart::TrayLost() {
+void ShellPart::trayLost() {
   tray_->hide();
-  if (window_.isHidden()) mnuSysRestore_Click();
+  if (window_.isHidden()) restore();
 }
 
 }  // namespace ui

@@ -3,35 +3,39 @@
 // a notification-area icon.
 #include <QObject>
 
+#include "ui/frmRcon/MainControls.h"
+#include "ui/frmRcon/MainMenus.h"
+
+class QMainWindow;
+
 namespace platform {
 class TrayIcon;
 }
 
 namespace ui {
 
-class frmRcon;
-
 class ShellPart final : public QObject {
   Q_OBJECT
  public:
-  explicit ShellPart(frmRcon& window);
+  ShellPart(QMainWindow& window, const MainControls& controls, platform::TrayIcon* tray,
+            const TrayActions& actions);
   ~ShellPart() override;
 
   // After every change of the window's size or state.
-  void Form_Resize();
+  void windowResized();
   // The window is closing for good.
-  void Form_Unload();
+  void windowClosing();
 
  private:
-  void HideToTray();
-  void RemoveTrayIcon();
-  void EnforceMinimumSize();
+  void hideToTray();
+  void removeTrayIcon();
+  void enforceMinimumSize();
   void applyLayout();
-  void mnuSysRestore_Click();
-  void mnuSysExit_Click();
-  void TrayLost();
+  void restore();
+  void trayLost();
 
-  frmRcon& window_;
+  QMainWindow& window_;
+  const MainControls& controls_;
   platform::TrayIcon* tray_ = nullptr;
 };
 

@@ -1,0 +1,27 @@
+#pragma once
+// Counts a window's message boxes that are on screen. Message boxes run nested event loops in
+// which timer ticks and replies go on; a refusal that arises while a box is already up is not
+// stacked on top of it.
+#include "core/Services.h"
+
+namespace rcon {
+
+class MessageBoxGate final : public MessageBoxService {
+ public:
+  explicit MessageBoxGate(MessageBoxService& inner) : inner_(inner) {}
+
+  MsgAnswer show(const MessageBoxRequest& request) override {
+    ++open_;
+    const MsgAnswer answer = inner_.show(request);
+    --open_;
+    return answer;
+  }
+
+  bool anyOpen() const { return open_ > 0; }
+
+ private:
+  MessageBoxService& inner_;
+  int open_ = 0;
+};
+
+}  // namespace rcon

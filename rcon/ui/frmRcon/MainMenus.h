@@ -1,0 +1,57 @@
+#pragma once
+// The main window's menu bar and the notification icon's pop-up menu. Each item carries its
+// design name as objectName(), where tests and accessibility tools find it.
+#include <QAction>
+#include <QMenu>
+
+class QMainWindow;
+
+namespace ui {
+
+struct FileActions {
+  QAction* newDocument = nullptr;
+  QAction* open = nullptr;
+  QAction* save = nullptr;
+  QAction* saveAs = nullptr;
+  QAction* print = nullptr;
+  QAction* exit = nullptr;
+};
+
+struct ServerActions {
+  QAction* status = nullptr;
+  QAction* sendCommand = nullptr;
+};
+
+struct MessagingActions {
+  QAction* start = nullptr;
+  QAction* stop = nullptr;
+  QAction* options = nullptr;
+};
+
+struct HelpActions {
+  QAction* readme = nullptr;
+  QAction* about = nullptr;
+};
+
+struct TrayActions {
+  QMenu* menu = nullptr;  // never in the menu bar: the icon's pop-up menu
+  QAction* restore = nullptr;
+  QAction* exit = nullptr;
+};
+
+struct MainMenus {
+  QMenu* file = nullptr;
+  QMenu* server = nullptr;
+  QMenu* messaging = nullptr;
+  QMenu* help = nullptr;
+  FileActions fileActions;
+  ServerActions serverActions;
+  MessagingActions messagingActions;
+  HelpActions helpActions;
+  TrayActions trayActions;
+};
+
+// Fills the window's menu bar and makes the tray menu, owned by the window.
+MainMenus createMainMenus(QMainWindow& window);
+
+}  // namespace ui

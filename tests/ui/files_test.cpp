@@ -30,7 +30,7 @@ class FilesTest : public QObject {
 
   void openNewAndPrint() {
     fakes::TestWindow t;
-    ui::frmRcon& w = t.open();
+    t.open();
     const std::string path = t.programDir.filePath("in.txt").toStdString();
     t.files.write(path, "opened\r\n");
     t.fileDialog.answers = {path};

@@ -87,8 +87,8 @@ void BM_MessagingThirtyAtOneSecond(benchmark::State& state) {
     t.services.msgTimer = &timer;
     ui::frmRcon& window = t.open();
     t.setServer(QStringLiteral("127.0.0.1"), receiver.port(), QStringLiteral("pw"));
-    window.modVars().strMsgText = "first\r\nsecond\r\nthird\r\n";
-    window.modVars().lngMsgSeconds = 1;
+    window.modVars().text = "first\r\nsecond\r\nthird\r\n";
+    window.modVars().seconds = 1;
 
     const Clock::time_point start = Clock::now();
     window.menus().mnuMsgStart->trigger();

@@ -61,28 +61,28 @@ std::vector<std::string> ExpectedMessages(const std::string& list) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
   rcon::MessagingSettings settings;
-  settings.strMsgFile = "messaging.txt";
-  settings.strMsgInterval = std::to_string(static_cast<int>(size % 200) - 20);
-  settings.intMsgUnit = size % 2 != 0 ? 1 : 60;
+  settings.file = "messaging.txt";
+  settings.intervalText = std::to_string(static_cast<int>(size % 200) - 20);
+  settings.unitSeconds = size % 2 != 0 ? 1 : 60;
   Store store;
   store.bytes = input;
   View view;
   Dialog dialog;
   Boxes boxes;
   rcon::MessagingOptions options(settings, view, boxes, dialog, store);
-  options.Load();
+  options.load();
   if (view.list != input) std::abort();
-  if (!options.OK()) std::abort();
+  if (!options.accept()) std::abort();
   // Unedited, the file keeps its bytes; at most a final CR LF is added.
   if (store.bytes != input && store.bytes != input + "\r\n") std::abort();
-  if (settings.lngMsgSeconds < 1) std::abort();
+  if (settings.seconds < 1) std::abort();
 
   Timer timer;
   std::vector<std::string> sent;
   rcon::MessageScheduler scheduler(timer, [] { return std::string("pw"); },
                                    [&sent](const std::string& request) { sent.push_back(request); });
   scheduler.Start(settings);
-  const std::vector<std::string> expected = ExpectedMessages(settings.strMsgText);
+  const std::vector<std::string> expected = ExpectedMessages(settings.text);
   const std::size_t wanted = expected.empty() ? 3 : 2 * expected.size() + 1;
   for (std::size_t tick = 0; sent.size() < wanted && tick < wanted * 250; ++tick) scheduler.Tick();
   if (sent.size() != wanted) std::abort();

@@ -92,8 +92,8 @@ int RunMessages(const Config& config, Output& output) {
   });
 
   rcon::MessagingSettings settings;
-  settings.strMsgText = *list;
-  settings.lngMsgSeconds = config.intervalSeconds;
+  settings.text = *list;
+  settings.seconds = config.intervalSeconds;
   scheduler.Start(settings);
   Note("sending messages to " + server + " every " + std::to_string(config.intervalSeconds) +
        " s; SIGINT (Ctrl+C) or SIGTERM stops");

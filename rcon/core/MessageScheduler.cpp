@@ -22,8 +22,8 @@ MessageScheduler::MessageScheduler(Timer& timer, PasswordSource password, Sender
 
 void MessageScheduler::Start(const MessagingSettings& settings) {
   // Below a second would flood the server; beyond 32 bits is nothing anyone sets.
-  seconds_ = std::clamp<std::int64_t>(settings.lngMsgSeconds, 1, kMaxSeconds);
-  list_ = settings.strMsgText;
+  seconds_ = std::clamp<std::int64_t>(settings.seconds, 1, kMaxSeconds);
+  list_ = settings.text;
   Handle(Event::Start);
 }
 

@@ -10,9 +10,9 @@
 
 namespace rcon {
 
-std::string TidyInterval(std::string_view text) { return std::to_string(FieldValue(text)); }
+std::string tidyInterval(std::string_view text) { return std::to_string(FieldValue(text)); }
 
-AcceptedInterval AcceptInterval(std::string_view text, std::int64_t unit) {
+AcceptedInterval acceptInterval(std::string_view text, std::int64_t unit) {
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
   const std::int64_t value = FieldValue(text);
   AcceptedInterval accepted;
@@ -38,113 +38,100 @@ MessagingOptions::MessagingOptions(MessagingSettings& settings, MessagingOptions
       fileDialog_(fileDialog),
       files_(files) {}
 
-void MessagingOptions::Load() {
-  view_.showUnit(settings_.intMsgUnit);
-  view_.showInterval(settings_.strMsgInterval);
-  view_.showFile(settings_.strMsgFile);
+void MessagingOptions::load() {
+  view_.showUnit(settings_.unitSeconds);
+  view_.showInterval(settings_.intervalText);
+  view_.showFile(settings_.file);
   // A missing or unreadable file is an empty list; the user can type one and save it.
-  ReadResult file = files_.read(settings_.strMsgFile, kMaxOpenBytes);
+  ReadResult file = files_.read(settings_.file, kMaxOpenBytes);
   view_.showList(file.ok() ? file.bytes : std::string());
   const bool unread = !file.ok() && file.status != ReadResult::Status::NotFound;
-  unreadFile_ = unread ? settings_.strMsgFile : std::string();
-  blnListChanged_ = false;
+  unreadFile_ = unread ? settings_.file : std::string();
+  listChanged_ = false;
 }
 
-bool MessagingOptions::OK() {
-  // The empty list that stands for a file Load could not read is not written over that file:
+bool MessagingOptions::accept() {
+  // The empty list that stands for a file load() could not read is not written over that file:
   // that would replace its messages with nothing.
   const bool keepUnreadFile =
-      !blnListChanged_ && !unreadFile_.empty() && unreadFile_ == settings_.strMsgFile;
-  const bool saved = keepUnreadFile || Save();
-  blnSaveFailed_ = false;
+      !listChanged_ && !unreadFile_.empty() && unreadFile_ == settings_.file;
+  const bool saved = keepUnreadFile || save();
   if (!saved) return false;
-  const AcceptedInterval interval = AcceptInterval(view_.intervalText(), settings_.intMsgUnit);
+  const AcceptedInterval interval = acceptInterval(view_.intervalText(), settings_.unitSeconds);
   if (interval.text != view_.intervalText()) view_.showInterval(interval.text);
-  settings_.strMsgInterval = interval.text;
-  settings_.lngMsgSeconds = interval.seconds;
-  settings_.strMsgText = view_.listText();
+  settings_.intervalText = interval.text;
+  settings_.seconds = interval.seconds;
+  settings_.text = view_.listText();
   return true;
 }
 
-bool MessagingOptions::Write(const std::string& path, const std::string& text) {
+bool MessagingOptions::write(const std::string& path, const std::string& text) {
   return files_.write(path, TextFileBytes(text)).ok;
 }
 
-bool MessagingOptions::Save() {
+bool MessagingOptions::save() {
   std::string text = view_.listText();
-  if (!Write(settings_.strMsgFile, text)) {
-    blnSaveFailed_ = true;
+  if (!write(settings_.file, text)) {
     messageBox_.show({std::string(kInvalidFilename), std::string(kMainTitle)});
     return false;
   }
-  blnSaveFailed_ = false;
-  blnListChanged_ = false;
+  listChanged_ = false;
   unreadFile_.clear();
-  settings_.strMsgText = std::move(text);
+  settings_.text = std::move(text);
   return true;
 }
 
-FileDialogRequest MessagingOptions::Request(bool saving) const {
+FileDialogRequest MessagingOptions::dialogRequest(bool saving) const {
   FileDialogRequest request;
-  request.fileName = settings_.strMsgFile;
+  request.fileName = settings_.file;
   request.overwritePrompt = saving;
   request.pathMustExist = saving;
   return request;
 }
 
-bool MessagingOptions::SaveAs() {
-  const std::optional<std::string> chosen = fileDialog_.showSave(Request(true));
-  if (!chosen) {
-    blnSaveFailed_ = true;
-    return false;
-  }
+bool MessagingOptions::saveAs() {
+  const std::optional<std::string> chosen = fileDialog_.showSave(dialogRequest(true));
+  if (!chosen) return false;
   std::string text = view_.listText();
-  if (!Write(*chosen, text)) {
+  if (!write(*chosen, text)) {
     // A save the user asked for and that did not happen must not pass in silence.
-    blnSaveFailed_ = true;
     messageBox_.show({std::string(kInvalidFilename), std::string(kMainTitle)});
     return false;
   }
-  blnSaveFailed_ = false;
-  settings_.strMsgFile = *chosen;
-  blnListChanged_ = false;
-  view_.showFile(settings_.strMsgFile);
-  settings_.strMsgText = std::move(text);
+  settings_.file = *chosen;
+  listChanged_ = false;
+  view_.showFile(settings_.file);
+  settings_.text = std::move(text);
   return true;
 }
 
-void MessagingOptions::Open() {
-  if (blnListChanged_ && !SaveFirst()) return;
-  const std::optional<std::string> chosen = fileDialog_.showOpen(Request(false));
+void MessagingOptions::open() {
+  if (listChanged_ && !saveFirst()) return;
+  const std::optional<std::string> chosen = fileDialog_.showOpen(dialogRequest(false));
   if (!chosen) return;
   ReadResult file = files_.read(*chosen, kMaxOpenBytes);
   if (!file.ok()) return;
   view_.showList(file.bytes);
   unreadFile_.clear();
-  settings_.strMsgFile = *chosen;
-  view_.showFile(settings_.strMsgFile);
-  blnListChanged_ = false;
+  settings_.file = *chosen;
+  view_.showFile(settings_.file);
+  listChanged_ = false;
 }
 
-void MessagingOptions::New() {
-  if (blnListChanged_ && !SaveFirst()) return;
+void MessagingOptions::newList() {
+  if (listChanged_ && !saveFirst()) return;
   view_.showList({});
-  SaveAs();
-  blnListChanged_ = false;
+  saveAs();
+  listChanged_ = false;
 }
 
-bool MessagingOptions::SaveFirst() {
+bool MessagingOptions::saveFirst() {
   MessageBoxRequest question{std::string(kSaveListFirst), std::string(kMainTitle)};
   question.buttons = MsgButtons::YesNoCancel;
   question.defaultButton = MsgAnswer::Yes;
   switch (messageBox_.show(question)) {
     case MsgAnswer::Yes:
-      Save();
-      if (blnSaveFailed_) {
-        blnSaveFailed_ = false;
-        return false;
-      }
-      return true;
+      return save();
     case MsgAnswer::No:
       return true;
     default:

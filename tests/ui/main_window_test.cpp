@@ -24,12 +24,12 @@ class MainWindowTest : public QObject {
   }
 
   void startUpSendsNothingAndReadsTheMessageFile() {
-    QCOMPARE(w->modVars().strMsgText, std::string());  // no file beside the program
+    QCOMPARE(w->modVars().text, std::string());  // no file beside the program
     fakes::TestWindow other;
     QFile list(other.programDir.filePath(QStringLiteral("messaging.txt")));
     QVERIFY(list.open(QIODevice::WriteOnly) && list.write("A\r\nB\r\n") == 6);
     list.close();
-    QCOMPARE(other.open().modVars().strMsgText, std::string("A\r\nB\r\n"));
+    QCOMPARE(other.open().modVars().text, std::string("A\r\nB\r\n"));
     QVERIFY(!server->waitForDatagrams(1, 200));
     QVERIFY(!w->menus().mnuMsgStop->isEnabled());
     QVERIFY(!w->console().blnConsoleChanged);

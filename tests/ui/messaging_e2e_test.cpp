@@ -23,7 +23,7 @@ class MessagingTest : public QObject {
     fakes::FakeGameServer server;
     ui::frmRcon& w = t.open();
     t.setServer(QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("pw"));
-    w.modVars().lngMsgSeconds = 1;
+    w.modVars().seconds = 1;
     w.menus().mnuMsgStart->trigger();
     QVERIFY(!w.menus().mnuMsgStart->isEnabled() && !w.menus().mnuMsgOptions->isEnabled());
     QElapsedTimer clock;
@@ -45,7 +45,7 @@ class MessagingTest : public QObject {
     t.files.write(t.programDir.filePath("messaging.txt").toStdString(), "A\r\nB\r\nC\r\n");
     fakes::FakeGameServer server;
     ui::frmRcon& w = t.open();  // the address is still 0.0.0.0
-    w.modVars().lngMsgSeconds = 1;
+    w.modVars().seconds = 1;
     w.menus().mnuMsgStart->trigger();
     // Two more ticks fall due while the refusal is on screen: A, B and C count as sent.
     t.messageBox.onShow = [&t](const rcon::MessageBoxRequest&) {

@@ -37,8 +37,8 @@ class MsgOptionsTest : public QObject {
     type(file(), path("other.txt"));
     click("cmdCancel");
     QVERIFY(closed());
-    QCOMPARE(w->modVars().strMsgFile, path("other.txt").toStdString());
-    QCOMPARE(w->modVars().lngMsgSeconds, 120);  // but not the interval
+    QCOMPARE(w->modVars().file, path("other.txt").toStdString());
+    QCOMPARE(w->modVars().seconds, 120);  // but not the interval
     // Reopened: the kept unit and path, and the missing file as an empty list.
     QVERIFY(open());
     QVERIFY(c("optInterval(0)")->property("checked").toBool());
@@ -57,8 +57,8 @@ class MsgOptionsTest : public QObject {
       type(interval(), QString::fromLatin1(typed));
       click("cmdOK");
       QVERIFY(closed());
-      QCOMPARE(w->modVars().strMsgInterval, std::string(stored));
-      QCOMPARE(w->modVars().lngMsgSeconds, lngMsgSeconds);
+      QCOMPARE(w->modVars().intervalText, std::string(stored));
+      QCOMPARE(w->modVars().seconds, lngMsgSeconds);
       QCOMPARE(read("messaging.txt"), kList);  // unedited: not one line longer
       QVERIFY(open());
     }

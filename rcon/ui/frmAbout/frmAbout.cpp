@@ -110,7 +110,7 @@ void frmAbout::paintEvent(QPaintEvent* event) {
 }
 
 void frmAbout::cmdSysInfo_Click() {
-  rcon::StartSysInfo(
+  rcon::startSysInfo(
       {*services_.registry, *services_.fileProbe, *services_.processes, *services_.messageBox},
       QDir::separator().toLatin1());
   // A message box over the main window brings that window up too: come back on top.

@@ -37,7 +37,7 @@ frmMsgOptions::frmMsgOptions(rcon::MessagingSettings& modVars, const Services& s
   setWindowIcon(QIcon(QStringLiteral(":/vortane-rcon.png")));
   createControls();
   createMenus();
-  options_.Load();
+  options_.load();
 }
 
 frmMsgOptions::~frmMsgOptions() = default;
@@ -87,7 +87,7 @@ void frmMsgOptions::createControls() {
     optInterval[i]->setObjectName(QStringLiteral("optInterval(%1)").arg(i));
     optInterval[i]->setGeometry(Twips(1200, i == 0 ? 600 : 840, 255, 255));
     // A click (or an arrow key, which clicks) chooses the unit; showing it at load does not.
-    connect(optInterval[i], &QRadioButton::clicked, this, [this, i] { options_.UnitChosen(i); });
+    connect(optInterval[i], &QRadioButton::clicked, this, [this, i] { options_.unitChosen(i); });
   }
   optInterval[1]->setChecked(true);
   txtFile = new QLineEdit(client);
@@ -122,8 +122,8 @@ void frmMsgOptions::createControls() {
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
   connect(txtFile, &QLineEdit::textEdited, this,
-          [this](const QString& text) { options_.FileEdited(platform::PathFromQString(text)); });
-  connect(txtText, &QPlainTextEdit::textChanged, this, [this] { options_.ListChanged(); });
+          [this](const QString& text) { options_.fileEdited(platform::PathFromQString(text)); });
+  connect(txtText, &QPlainTextEdit::textChanged, this, [this] { options_.listEdited(); });
   connect(cmdOK, &QPushButton::clicked, this, &frmMsgOptions::cmdOK_Click);
   connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -151,10 +151,10 @@ void frmMsgOptions::createMenus() {
       TakeFocus();
     };
   };
-  connect(mnuFileNew, &QAction::triggered, this, run([](auto& o) { o.New(); }));
-  connect(mnuFileOpen, &QAction::triggered, this, run([](auto& o) { o.Open(); }));
-  connect(mnuFileSave, &QAction::triggered, this, run([](auto& o) { o.Save(); }));
-  connect(mnuFileSaveAs, &QAction::triggered, this, run([](auto& o) { o.SaveAs(); }));
+  connect(mnuFileNew, &QAction::triggered, this, run([](auto& o) { o.newList(); }));
+  connect(mnuFileOpen, &QAction::triggered, this, run([](auto& o) { o.open(); }));
+  connect(mnuFileSave, &QAction::triggered, this, run([](auto& o) { o.save(); }));
+  connect(mnuFileSaveAs, &QAction::triggered, this, run([](auto& o) { o.saveAs(); }));
 }
 
 void frmMsgOptions::showEvent(QShowEvent* event) {
@@ -164,7 +164,7 @@ void frmMsgOptions::showEvent(QShowEvent* event) {
 }
 
 void frmMsgOptions::cmdOK_Click() {
-  if (options_.OK()) {
+  if (options_.accept()) {
     close();
     return;
   }
@@ -175,7 +175,7 @@ void frmMsgOptions::TakeFocus() { activateWindow(); }
 
 void frmMsgOptions::txtInterval_LostFocus() {
   txtInterval->setText(
-      platform::ToQString(rcon::TidyInterval(platform::FromQString(txtInterval->text()))));
+      platform::ToQString(rcon::tidyInterval(platform::FromQString(txtInterval->text()))));
 }
 
 void frmMsgOptions::txtFile_LostFocus() { txtFile->setCursorPosition(txtFile->text().size()); }

@@ -92,7 +92,7 @@ void ShellPart::EnforceMinimumSize() {
       (window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
     return;
   const QSize client = window_.clientArea()->size();
-  const rcon::MinimumSizeStep step = rcon::CheckMinimumSize(client.width(), client.height());
+  const rcon::MinimumSizeStep step = rcon::checkMinimumSize(client.width(), client.height());
   if (!step.raiseWidth && !step.raiseHeight) return;
   QSize outer = window_.size();
   if (step.raiseWidth) outer.rwidth() += rcon::kDesignClientWidth - client.width();
@@ -102,26 +102,26 @@ void ShellPart::EnforceMinimumSize() {
 
 void ShellPart::applyLayout() {
   const QSize client = window_.clientArea()->size();
-  const rcon::MainLayout l = rcon::LayoutMainWindow(client.width(), client.height());
+  const rcon::MainLayout l = rcon::layoutMainWindow(client.width(), client.height());
   const MainControls& c = window_.controls();
   ConnectionFields& f = window_.fields();
-  Place(c.txtReceive, l.txtReceive);
-  Place(c.shpReceive, l.shpReceive);
-  PlaceLabel(c.lblSend, l.lblSend);
-  Place(c.txtSend, l.txtSend);
-  Place(c.shpSend, l.shpSend);
-  PlaceLabel(c.lblIP, l.lblIP);
-  for (std::size_t i = 0; i < 4; ++i) Place(f.txtIP[i], l.txtIP[i]);
-  Place(c.shpIP, l.shpIP);
-  for (std::size_t i = 0; i < 3; ++i) Place(c.lblDot[i], l.lblDot[i]);
-  PlaceLabel(c.lblPort, l.lblPort);
-  Place(f.txtPort, l.txtPort);
-  Place(c.shpPort, l.shpPort);
-  PlaceLabel(c.lblPass, l.lblPass);
-  Place(f.txtPass, l.txtPass);
-  Place(c.shpPass, l.shpPass);
-  PlaceLabel(c.lblTitle, l.lblTitle);
-  PlaceLabel(c.lblHowTo, l.lblHowTo);
+  Place(c.txtReceive, l.console);
+  Place(c.shpReceive, l.consoleFrame);
+  PlaceLabel(c.lblSend, l.commandLabel);
+  Place(c.txtSend, l.commandLine);
+  Place(c.shpSend, l.commandFrame);
+  PlaceLabel(c.lblIP, l.addressLabel);
+  for (std::size_t i = 0; i < 4; ++i) Place(f.txtIP[i], l.octets[i]);
+  Place(c.shpIP, l.addressFrame);
+  for (std::size_t i = 0; i < 3; ++i) Place(c.lblDot[i], l.dots[i]);
+  PlaceLabel(c.lblPort, l.portLabel);
+  Place(f.txtPort, l.port);
+  Place(c.shpPort, l.portFrame);
+  PlaceLabel(c.lblPass, l.passwordLabel);
+  Place(f.txtPass, l.password);
+  Place(c.shpPass, l.passwordFrame);
+  PlaceLabel(c.lblTitle, l.title);
+  PlaceLabel(c.lblHowTo, l.howTo);
 }
 
 // A window maximised before it was minimised comes back in the normal state, at its last normal

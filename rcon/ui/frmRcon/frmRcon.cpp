@@ -195,13 +195,13 @@ void frmRcon::Form_Load() {
   RebuildCommand();
   const QString file = QDir::toNativeSeparators(services_.programDir + QDir::separator() +
                                                 QString::fromLatin1(rcon::kMessagingFileName));
-  modVars_.strMsgFile = platform::PathFromQString(file);
+  modVars_.file = platform::PathFromQString(file);
   // A missing or unreadable list is an empty one; the program runs on.
-  rcon::ReadResult list = services_.files->read(modVars_.strMsgFile, rcon::kMaxOpenBytes);
-  modVars_.strMsgText = list.ok() ? std::move(list.bytes) : std::string();
-  modVars_.strMsgInterval = "2";
-  modVars_.lngMsgSeconds = 120;
-  modVars_.intMsgUnit = 60;
+  rcon::ReadResult list = services_.files->read(modVars_.file, rcon::kMaxOpenBytes);
+  modVars_.text = list.ok() ? std::move(list.bytes) : std::string();
+  modVars_.intervalText = "2";
+  modVars_.seconds = 120;
+  modVars_.unitSeconds = 60;
   // The window opens ready for the address, first box first.
   fields_->txtIP[0]->setFocus(Qt::OtherFocusReason);
 }

@@ -23,12 +23,12 @@ HelpPart::~HelpPart() {
 
 void HelpPart::mnuHelpReadme_Click() {
   if (!window_.isEnabled()) return;  // another secondary window is open
-  show(new frmReadme(window_.services()));
+  show(new ReadmeWindow(window_.services()));
 }
 
 void HelpPart::mnuHelpAbout_Click() {
   if (!window_.isEnabled()) return;
-  show(new frmAbout(window_.services()));
+  show(new AboutBox(window_.services()));
 }
 
 void HelpPart::show(QWidget* secondary) {

@@ -48,7 +48,7 @@ void MessagingPart::mnuMsgOptions_Click() {
     options_->activateWindow();
     return;
   }
-  options_ = new frmMsgOptions(window_.modVars(), window_.services());
+  options_ = new MessagingOptionsWindow(window_.modVars(), window_.services());
   ShowPseudoModal(options_, &window_);
 }
 

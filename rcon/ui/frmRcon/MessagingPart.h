@@ -9,7 +9,7 @@
 namespace ui {
 
 class frmRcon;
-class frmMsgOptions;
+class MessagingOptionsWindow;
 
 class MessagingPart final : public QObject {
   Q_OBJECT
@@ -25,7 +25,7 @@ class MessagingPart final : public QObject {
 
   frmRcon& window_;
   rcon::MessageScheduler scheduler_;
-  QPointer<frmMsgOptions> options_;
+  QPointer<MessagingOptionsWindow> options_;
 };
 
 }  // namespace ui

@@ -26,7 +26,7 @@ std::string StatusText(std::size_t bytes, int players) {
 void BM_FormatStatus(benchmark::State& state) {
   const std::string text =
       StatusText(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
-  for (auto _ : state) benchmark::DoNotOptimize(rcon::FormatStatusResponse(text));
+  for (auto _ : state) benchmark::DoNotOptimize(rcon::formatStatusResponse(text));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
   state.SetComplexityN(static_cast<std::int64_t>(text.size()));
 }
@@ -42,7 +42,7 @@ BENCHMARK(BM_FormatStatus)
 // A reply that is all player lines, as on a full server with long names.
 void BM_FormatStatusPlayers(benchmark::State& state) {
   const std::string text = StatusText(0, static_cast<int>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(rcon::FormatStatusResponse(text));
+  for (auto _ : state) benchmark::DoNotOptimize(rcon::formatStatusResponse(text));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
   state.SetComplexityN(static_cast<std::int64_t>(text.size()));
 }

@@ -27,7 +27,7 @@ void Check(bool ok, const char* what) {
 bool EndsWithCrLf(std::string_view text) { return text.ends_with(rcon::kCrLf); }
 
 void CheckReport(std::string_view text) {
-  const rcon::StatusReply reply = rcon::ParseStatusResponse(text);
+  const rcon::StatusReply reply = rcon::parseStatusResponse(text);
   Check(reply.settingsTable == (text.size() > 10), "settings table iff text after the header");
   Check(reply.playerTable || reply.players.empty(), "players only under their heading");
   Check(reply.settingsTable || !reply.playerTable, "player heading only after settings heading");
@@ -38,8 +38,8 @@ void CheckReport(std::string_view text) {
     fields += p.score.size() + p.ping.size() + (p.team ? p.team->size() : 0) + p.name.size();
   Check(fields <= text.size(), "fields come from the text");
 
-  const std::vector<std::string> pieces = rcon::FormatStatusReport(reply);
-  Check(pieces == rcon::FormatStatusResponse(text), "one parse, one report");
+  const std::vector<std::string> pieces = rcon::formatStatusReport(reply);
+  Check(pieces == rcon::formatStatusResponse(text), "one parse, one report");
   Check(!pieces.empty() && pieces.back() == rcon::kCrLf, "the report closes with an empty line");
   std::size_t size = 0;
   for (const std::string& piece : pieces) {
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!text.starts_with("Response")) continue;
     std::vector<std::string> expected;
     if (wasOpen) expected.emplace_back(rcon::kCrLf);
-    for (std::string& piece : rcon::FormatStatusResponse(text)) expected.push_back(piece);
+    for (std::string& piece : rcon::formatStatusResponse(text)) expected.push_back(piece);
     Check(out == expected, "a status reply gives the report, on a line of its own");
     Check(!handler.lineOpen(), "no line is open after a report");
   }

@@ -126,12 +126,12 @@ int RunStatus(const Config& config, Output& output) {
     NoReply(config);
     return static_cast<int>(CliExit::NoReply);
   }
-  const rcon::StatusReply reply = rcon::ParseStatusResponse(result.text);
+  const rcon::StatusReply reply = rcon::parseStatusResponse(result.text);
   if (!reply.complete) Note("the status reply is not laid out as usual; shown as far as it goes");
   if (config.json) {
     output.bytes(StatusJson(reply));
   } else {
-    output.text(rcon::JoinAsLines(rcon::FormatStatusReport(reply)));
+    output.text(rcon::JoinAsLines(rcon::formatStatusReport(reply)));
   }
   return static_cast<int>(CliExit::Reply);
 }

@@ -8,7 +8,7 @@ namespace {
 
 enum class Kind : unsigned char { Plain, Tab, Hidden, LineFeed };
 
-constexpr std::array<Kind, 256> MakeKinds() {
+constexpr std::array<Kind, 256> makeKinds() {
   std::array<Kind, 256> kinds{};
   for (std::size_t b = 0; b < kinds.size(); ++b) {
     const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
@@ -19,7 +19,7 @@ constexpr std::array<Kind, 256> MakeKinds() {
   return kinds;
 }
 
-constexpr std::array<Kind, 256> kKinds = MakeKinds();
+constexpr std::array<Kind, 256> kKinds = makeKinds();
 
 std::uint64_t WidthAt(unsigned char byte, std::uint64_t column) {
   switch (kKinds[byte]) {
@@ -38,13 +38,13 @@ const unsigned char* Bytes(const std::string& text) {
 
 }  // namespace
 
-bool IsHiddenByte(unsigned char byte) { return kKinds[byte] == Kind::Hidden; }
+bool isHiddenByte(unsigned char byte) { return kKinds[byte] == Kind::Hidden; }
 
-std::string CopyText(std::string_view bytes) {
+std::string copyText(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
   for (const char c : bytes) {
-    if (!IsHiddenByte(static_cast<unsigned char>(c))) text.push_back(c);
+    if (!isHiddenByte(static_cast<unsigned char>(c))) text.push_back(c);
   }
   return text;
 }

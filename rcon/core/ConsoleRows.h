@@ -17,10 +17,10 @@ inline constexpr std::uint64_t kTabColumns = 8;
 
 // Bytes that take no room on screen and are not copied: the control characters other than the
 // tab (a carriage return among them) and the five bytes that have no character in the code page.
-bool IsHiddenByte(unsigned char byte);
+bool isHiddenByte(unsigned char byte);
 
 // Selected bytes as text to copy: each line break becomes one line feed, hidden bytes go.
-std::string CopyText(std::string_view bytes);
+std::string copyText(std::string_view bytes);
 
 struct RowPosition {
   std::size_t line = 0;

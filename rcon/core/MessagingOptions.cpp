@@ -10,9 +10,9 @@
 
 namespace rcon {
 
-std::string TidyInterval(std::string_view text) { return std::to_string(FieldValue(text)); }
+std::string tidyInterval(std::string_view text) { return std::to_string(FieldValue(text)); }
 
-AcceptedInterval AcceptInterval(std::string_view text, std::int64_t unit) {
+AcceptedInterval acceptInterval(std::string_view text, std::int64_t unit) {
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
   const std::int64_t value = FieldValue(text);
   AcceptedInterval accepted;
@@ -38,7 +38,7 @@ MessagingOptions::MessagingOptions(MessagingSettings& settings, MessagingOptions
       fileDialog_(fileDialog),
       files_(files) {}
 
-void MessagingOptions::Load() {
+void MessagingOptions::load() {
   view_.showUnit(settings_.unitSeconds);
   view_.showInterval(settings_.intervalText);
   view_.showFile(settings_.file);
@@ -47,18 +47,17 @@ void MessagingOptions::Load() {
   view_.showList(file.ok() ? file.bytes : std::string());
   const bool unread = !file.ok() && file.status != ReadResult::Status::NotFound;
   unreadFile_ = unread ? settings_.file : std::string();
-  blnListChanged_ = false;
+  listChanged_ = false;
 }
 
-bool MessagingOptions::OK() {
-  // The empty list that stands for a file Load could not read is not written over that file:
+bool MessagingOptions::accept() {
+  // The empty list that stands for a file load() could not read is not written over that file:
   // that would replace its messages with nothing.
   const bool keepUnreadFile =
-      !blnListChanged_ && !unreadFile_.empty() && unreadFile_ == settings_.file;
-  const bool saved = keepUnreadFile || Save();
-  blnSaveFailed_ = false;
+      !listChanged_ && !unreadFile_.empty() && unreadFile_ == settings_.file;
+  const bool saved = keepUnreadFile || save();
   if (!saved) return false;
-  const AcceptedInterval interval = AcceptInterval(view_.intervalText(), settings_.unitSeconds);
+  const AcceptedInterval interval = acceptInterval(view_.intervalText(), settings_.unitSeconds);
   if (interval.text != view_.intervalText()) view_.showInterval(interval.text);
   settings_.intervalText = interval.text;
   settings_.seconds = interval.seconds;
@@ -66,25 +65,23 @@ bool MessagingOptions::OK() {
   return true;
 }
 
-bool MessagingOptions::Write(const std::string& path, const std::string& text) {
+bool MessagingOptions::write(const std::string& path, const std::string& text) {
   return files_.write(path, textFileBytes(text)).ok;
 }
 
-bool MessagingOptions::Save() {
+bool MessagingOptions::save() {
   std::string text = view_.listText();
-  if (!Write(settings_.file, text)) {
-    blnSaveFailed_ = true;
+  if (!write(settings_.file, text)) {
     messageBox_.show({std::string(kInvalidFilename), std::string(kMainTitle)});
     return false;
   }
-  blnSaveFailed_ = false;
-  blnListChanged_ = false;
+  listChanged_ = false;
   unreadFile_.clear();
   settings_.text = std::move(text);
   return true;
 }
 
-FileDialogRequest MessagingOptions::Request(bool saving) const {
+FileDialogRequest MessagingOptions::dialogRequest(bool saving) const {
   FileDialogRequest request;
   request.fileName = settings_.file;
   request.overwritePrompt = saving;
@@ -92,30 +89,25 @@ FileDialogRequest MessagingOptions::Request(bool saving) const {
   return request;
 }
 
-bool MessagingOptions::SaveAs() {
-  const std::optional<std::string> chosen = fileDialog_.showSave(Request(true));
-  if (!chosen) {
-    blnSaveFailed_ = true;
-    return false;
-  }
+bool MessagingOptions::saveAs() {
+  const std::optional<std::string> chosen = fileDialog_.showSave(dialogRequest(true));
+  if (!chosen) return false;
   std::string text = view_.listText();
-  if (!Write(*chosen, text)) {
+  if (!write(*chosen, text)) {
     // A save the user asked for and that did not happen must not pass in silence.
-    blnSaveFailed_ = true;
     messageBox_.show({std::string(kInvalidFilename), std::string(kMainTitle)});
     return false;
   }
-  blnSaveFailed_ = false;
   settings_.file = *chosen;
-  blnListChanged_ = false;
+  listChanged_ = false;
   view_.showFile(settings_.file);
   settings_.text = std::move(text);
   return true;
 }
 
-void MessagingOptions::Open() {
-  if (blnListChanged_ && !SaveFirst()) return;
-  const std::optional<std::string> chosen = fileDialog_.showOpen(Request(false));
+void MessagingOptions::open() {
+  if (listChanged_ && !saveFirst()) return;
+  const std::optional<std::string> chosen = fileDialog_.showOpen(dialogRequest(false));
   if (!chosen) return;
   ReadResult file = files_.read(*chosen, kMaxOpenBytes);
   if (!file.ok()) return;
@@ -123,28 +115,23 @@ void MessagingOptions::Open() {
   unreadFile_.clear();
   settings_.file = *chosen;
   view_.showFile(settings_.file);
-  blnListChanged_ = false;
+  listChanged_ = false;
 }
 
-void MessagingOptions::New() {
-  if (blnListChanged_ && !SaveFirst()) return;
+void MessagingOptions::newList() {
+  if (listChanged_ && !saveFirst()) return;
   view_.showList({});
-  SaveAs();
-  blnListChanged_ = false;
+  saveAs();
+  listChanged_ = false;
 }
 
-bool MessagingOptions::SaveFirst() {
+bool MessagingOptions::saveFirst() {
   MessageBoxRequest question{std::string(kSaveListFirst), std::string(kMainTitle)};
   question.buttons = MsgButtons::YesNoCancel;
   question.defaultButton = MsgAnswer::Yes;
   switch (messageBox_.show(question)) {
     case MsgAnswer::Yes:
-      Save();
-      if (blnSaveFailed_) {
-        blnSaveFailed_ = false;
-        return false;
-      }
-      return true;
+      return save();
     case MsgAnswer::No:
       return true;
     default:

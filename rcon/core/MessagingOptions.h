@@ -15,7 +15,7 @@ inline constexpr std::string_view kInvalidFilename{"Invalid Filename, Please Ent
 inline constexpr std::string_view kSaveListFirst{"Would you like to save the commands first?"};
 
 // The interval box as leaving it tidies it: the number's whole part in plain digits.
-std::string TidyInterval(std::string_view text);
+std::string tidyInterval(std::string_view text);
 
 // What OK accepts: no number or 0 becomes "1", a negative number its negation; the seconds are
 // the whole part times the unit, kept within the 32-bit range.
@@ -23,7 +23,7 @@ struct AcceptedInterval {
   std::string text;
   std::int64_t seconds = 0;
 };
-AcceptedInterval AcceptInterval(std::string_view text, std::int64_t unit);
+AcceptedInterval acceptInterval(std::string_view text, std::int64_t unit);
 
 // The dialog's controls as the options logic reads and writes them.
 class MessagingOptionsView {
@@ -42,32 +42,28 @@ class MessagingOptions final {
   MessagingOptions(MessagingSettings& settings, MessagingOptionsView& view,
                    MessageBoxService& messageBox, FileDialogService& fileDialog, FileStore& files);
 
-  void Load();
-  bool OK();  // true when the dialog may close
-  bool Save();
-  bool SaveAs();
-  void Open();
-  void New();
+  void load();
+  bool accept();  // OK: true when the dialog may close
+  bool save();
+  bool saveAs();
+  void open();
+  void newList();
 
-  void ListChanged() { blnListChanged_ = true; }
-  void UnitChosen(int index) { settings_.unitSeconds = index == 0 ? 1 : 60; }
-  void FileEdited(std::string path) { settings_.file = std::move(path); }
-
-  bool blnListChanged() const { return blnListChanged_; }
-  bool blnSaveFailed() const { return blnSaveFailed_; }
+  void listEdited() { listChanged_ = true; }
+  void unitChosen(int index) { settings_.unitSeconds = index == 0 ? 1 : 60; }
+  void fileEdited(std::string path) { settings_.file = std::move(path); }
 
  private:
-  bool SaveFirst();  // false ends the operation that asked
-  bool Write(const std::string& path, const std::string& text);
-  FileDialogRequest Request(bool saving) const;
+  bool saveFirst();  // false ends the operation that asked
+  bool write(const std::string& path, const std::string& text);
+  FileDialogRequest dialogRequest(bool saving) const;
 
   MessagingSettings& settings_;
   MessagingOptionsView& view_;
   MessageBoxService& messageBox_;
   FileDialogService& fileDialog_;
   FileStore& files_;
-  bool blnSaveFailed_ = false;
-  bool blnListChanged_ = false;
+  bool listChanged_ = false;
   std::string unreadFile_;  // a file Load found but could not read
 };
 

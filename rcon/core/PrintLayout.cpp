@@ -5,7 +5,7 @@
 namespace rcon {
 namespace {
 
-void Wrap(std::string_view line, std::size_t columns, std::vector<std::string>& out) {
+void wrap(std::string_view line, std::size_t columns, std::vector<std::string>& out) {
   std::string expanded;
   expanded.reserve(line.size());
   for (const char c : line) {
@@ -26,19 +26,19 @@ void Wrap(std::string_view line, std::size_t columns, std::vector<std::string>& 
 
 }  // namespace
 
-std::vector<std::string> PrintLines(std::string_view text, std::size_t columns) {
+std::vector<std::string> printLines(std::string_view text, std::size_t columns) {
   columns = std::max<std::size_t>(columns, 1);
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (true) {
     const std::size_t feed = text.find('\n', start);
     if (feed == std::string_view::npos) {
-      if (start < text.size() || lines.empty()) Wrap(text.substr(start), columns, lines);
+      if (start < text.size() || lines.empty()) wrap(text.substr(start), columns, lines);
       break;
     }
     std::size_t end = feed;
     if (end > start && text[end - 1] == '\r') --end;
-    Wrap(text.substr(start, end - start), columns, lines);
+    wrap(text.substr(start, end - start), columns, lines);
     start = feed + 1;
   }
   return lines;

@@ -20,6 +20,6 @@ inline constexpr int kTabCells = 8;
 // The console's lines as printed: a line ends at each line feed (a carriage return right before
 // it belongs to the break), tabs are expanded, and a line longer than columns characters goes
 // on in the next one. A final line break ends the last line rather than starting another.
-std::vector<std::string> PrintLines(std::string_view text, std::size_t columns);
+std::vector<std::string> printLines(std::string_view text, std::size_t columns);
 
 }  // namespace rcon

@@ -21,7 +21,7 @@ void ReplyHandler::onDatagram(std::string_view datagram, std::string_view sender
     // A report always starts on a line of its own.
     if (lineOpen_) out.emplace_back(kCrLf);
     lineOpen_ = false;
-    for (std::string& piece : FormatStatusResponse(text)) out.push_back(std::move(piece));
+    for (std::string& piece : formatStatusResponse(text)) out.push_back(std::move(piece));
     return;
   }
   if (text.back() == '\n') {

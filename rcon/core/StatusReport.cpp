@@ -16,7 +16,7 @@ constexpr std::size_t kShortCellWidth = 3;
 constexpr std::string_view kNoTeam = "         ";
 
 // Cuts the field before the first blank off the front of line; nullopt when there is no blank.
-std::optional<std::string_view> TakeField(std::string_view& line) {
+std::optional<std::string_view> takeField(std::string_view& line) {
   const std::size_t blank = line.find(' ');
   if (blank == std::string_view::npos) return std::nullopt;
   const std::string_view field = line.substr(0, blank);
@@ -25,15 +25,15 @@ std::optional<std::string_view> TakeField(std::string_view& line) {
 }
 
 // score, blank, ping, blank, [team code, blank,] quoted name.
-std::optional<StatusPlayer> ParsePlayerLine(std::string_view line) {
-  const std::optional<std::string_view> score = TakeField(line);
+std::optional<StatusPlayer> parsePlayerLine(std::string_view line) {
+  const std::optional<std::string_view> score = takeField(line);
   if (!score) return std::nullopt;
-  const std::optional<std::string_view> ping = TakeField(line);
+  const std::optional<std::string_view> ping = takeField(line);
   if (!ping) return std::nullopt;
   StatusPlayer player{std::string(*score), std::string(*ping), std::nullopt, {}};
   // Some servers leave the team code out: the name's quotation mark follows the ping.
   if (!line.starts_with('"')) {
-    const std::optional<std::string_view> team = TakeField(line);
+    const std::optional<std::string_view> team = takeField(line);
     if (!team) return std::nullopt;
     player.team = std::string(*team);
   }
@@ -43,7 +43,7 @@ std::optional<StatusPlayer> ParsePlayerLine(std::string_view line) {
 }
 
 // Right-aligned in 20 characters; a longer name keeps its first 20.
-std::string NameCell(std::string_view name) {
+std::string nameCell(std::string_view name) {
   if (name.size() >= kNameCellWidth) return std::string(name.substr(0, kNameCellWidth));
   std::string cell(kNameCellWidth - name.size(), ' ');
   cell.append(name);
@@ -51,13 +51,13 @@ std::string NameCell(std::string_view name) {
 }
 
 // Left-aligned in 3 characters; a longer field keeps its first 3.
-std::string ShortCell(std::string_view field) {
+std::string shortCell(std::string_view field) {
   std::string cell(field.substr(0, kShortCellWidth));
   cell.resize(kShortCellWidth, ' ');
   return cell;
 }
 
-std::string_view TeamText(const std::optional<std::string>& team) {
+std::string_view teamText(const std::optional<std::string>& team) {
   if (!team) return kNoTeam;
   if (*team == "1") return "Red      ";
   if (*team == "2") return "Blue     ";
@@ -67,7 +67,7 @@ std::string_view TeamText(const std::optional<std::string>& team) {
 
 }  // namespace
 
-StatusReply ParseStatusResponse(std::string_view text) {
+StatusReply parseStatusResponse(std::string_view text) {
   StatusReply reply;
   if (text.size() <= kStatusHeaderLength) return reply;
   reply.settingsTable = true;
@@ -113,7 +113,7 @@ StatusReply ParseStatusResponse(std::string_view text) {
   while (!text.empty()) {
     const std::size_t lineEnd = text.find('\n');
     if (lineEnd == std::string_view::npos) return reply;
-    std::optional<StatusPlayer> player = ParsePlayerLine(text.substr(0, lineEnd));
+    std::optional<StatusPlayer> player = parsePlayerLine(text.substr(0, lineEnd));
     if (!player) return reply;
     reply.players.push_back(std::move(*player));
     text.remove_prefix(lineEnd + 1);
@@ -122,7 +122,7 @@ StatusReply ParseStatusResponse(std::string_view text) {
   return reply;
 }
 
-std::vector<std::string> FormatStatusReport(const StatusReply& reply) {
+std::vector<std::string> formatStatusReport(const StatusReply& reply) {
   std::vector<std::string> pieces;
   pieces.reserve(reply.settings.size() + reply.players.size() + 4);
   const auto line = [&pieces](std::initializer_list<std::string_view> parts) {
@@ -131,24 +131,24 @@ std::vector<std::string> FormatStatusReport(const StatusReply& reply) {
     piece.append(kCrLf);
   };
   if (reply.settingsTable) {
-    pieces.push_back(NameCell("Cvar") +
+    pieces.push_back(nameCell("Cvar") +
                      "  Value\r\n--------------------  --------------------\r\n");
   }
-  for (const auto& [name, value] : reply.settings) line({NameCell(name), "  ", value});
+  for (const auto& [name, value] : reply.settings) line({nameCell(name), "  ", value});
   if (reply.playerTable) {
     pieces.emplace_back("\r\n   Player List\r\n   ------ ----\r\n");
     pieces.emplace_back(
         "Score Ping    Team    Players\r\n----- ----- --------- --------------------\r\n");
   }
   for (const StatusPlayer& p : reply.players) {
-    line({" ", ShortCell(p.score), "   ", ShortCell(p.ping), "  ", TeamText(p.team), " ", p.name});
+    line({" ", shortCell(p.score), "   ", shortCell(p.ping), "  ", teamText(p.team), " ", p.name});
   }
   pieces.emplace_back(kCrLf);
   return pieces;
 }
 
-std::vector<std::string> FormatStatusResponse(std::string_view text) {
-  return FormatStatusReport(ParseStatusResponse(text));
+std::vector<std::string> formatStatusResponse(std::string_view text) {
+  return formatStatusReport(parseStatusResponse(text));
 }
 
 }  // namespace rcon

@@ -27,12 +27,12 @@ struct StatusReply {
 };
 
 // text is the reply after its ten-byte header, beginning with "Response".
-StatusReply ParseStatusResponse(std::string_view text);
+StatusReply parseStatusResponse(std::string_view text);
 
 // The report, one element per console append; the last one is always the closing "\r\n".
-std::vector<std::string> FormatStatusReport(const StatusReply& reply);
+std::vector<std::string> formatStatusReport(const StatusReply& reply);
 
 // Both in one: what the console receives for a status reply.
-std::vector<std::string> FormatStatusResponse(std::string_view text);
+std::vector<std::string> formatStatusResponse(std::string_view text);
 
 }  // namespace rcon

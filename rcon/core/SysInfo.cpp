@@ -6,7 +6,7 @@ namespace rcon {
 namespace {
 
 // A 32-bit number is stored least significant byte first.
-std::uint32_t NumberOf(std::string_view stored) {
+std::uint32_t numberOf(std::string_view stored) {
   std::uint32_t number = 0;
   const std::size_t width = stored.size() < 4 ? stored.size() : 4;
   for (std::size_t i = width; i-- > 0;) {
@@ -15,12 +15,12 @@ std::uint32_t NumberOf(std::string_view stored) {
   return number;
 }
 
-bool Start(const SysInfoServices& services, const std::string& path) {
+bool startTool(const SysInfoServices& services, const std::string& path) {
   // An empty path names no program at all.
   return !path.empty() && services.processes.startDetached(path);
 }
 
-void TellUnavailable(const SysInfoServices& services) {
+void tellUnavailable(const SysInfoServices& services) {
   MessageBoxRequest request;
   request.text = std::string(kSysInfoUnavailable);
   request.buttons = MsgButtons::Ok;
@@ -30,12 +30,12 @@ void TellUnavailable(const SysInfoServices& services) {
 
 }  // namespace
 
-KeyLookup GetKeyValue(Registry& registry, std::uint32_t keyRoot, std::string_view keyName,
-                      std::string_view subKeyRef, std::string& keyVal) {
+KeyLookup getKeyValue(Registry& registry, std::uint32_t keyRoot, std::string_view keyName,
+                      std::string_view valueName, std::string& text) {
   const std::optional<RegistryValue> value =
-      registry.query(keyRoot, std::string(keyName), std::string(subKeyRef));
+      registry.query(keyRoot, std::string(keyName), std::string(valueName));
   if (!value || value->bytes.size() > kKeyValueBufferBytes) {
-    keyVal.clear();
+    text.clear();
     return KeyLookup::NotFound;
   }
   const std::string_view stored(value->bytes);
@@ -43,39 +43,39 @@ KeyLookup GetKeyValue(Registry& registry, std::uint32_t keyRoot, std::string_vie
   switch (value->type) {
     case kRegString:
       // The text ends at its terminator, as the system reads it when the path is used.
-      keyVal.assign(stored.substr(0, stored.find('\0')));
+      text.assign(stored.substr(0, stored.find('\0')));
       break;
     case kRegNumber:
-      keyVal = std::to_string(NumberOf(stored));
+      text = std::to_string(numberOf(stored));
       break;
     default:
-      break;  // other types leave keyVal as it came
+      break;  // other types leave text as it came
   }
   return KeyLookup::Read;
 }
 
-void StartSysInfo(const SysInfoServices& services, char pathSeparator) {
+void startSysInfo(const SysInfoServices& services, char pathSeparator) {
   std::string sysInfoPath;
   switch (
-      GetKeyValue(services.registry, kHkeyLocalMachine, kMsInfoKey, kMsInfoValue, sysInfoPath)) {
+      getKeyValue(services.registry, kHkeyLocalMachine, kMsInfoKey, kMsInfoValue, sysInfoPath)) {
     case KeyLookup::Read:
       // The first value names the program itself: start it without looking for it first.
-      if (!Start(services, sysInfoPath)) TellUnavailable(services);
+      if (!startTool(services, sysInfoPath)) tellUnavailable(services);
       return;
     case KeyLookup::Unusable:
-      TellUnavailable(services);
+      tellUnavailable(services);
       return;
     case KeyLookup::NotFound:
       break;
   }
   // The second names the folder the program is in.
-  if (GetKeyValue(services.registry, kHkeyLocalMachine, kSharedToolsKey, kSharedToolsValue,
+  if (getKeyValue(services.registry, kHkeyLocalMachine, kSharedToolsKey, kSharedToolsValue,
                   sysInfoPath) == KeyLookup::Read &&
       !sysInfoPath.empty()) {
     const std::string program = sysInfoPath + pathSeparator + std::string(kMsInfoProgram);
-    if (services.files.isRegularFile(program) && Start(services, program)) return;
+    if (services.files.isRegularFile(program) && startTool(services, program)) return;
   }
-  TellUnavailable(services);
+  tellUnavailable(services);
 }
 
 }  // namespace rcon

@@ -25,14 +25,14 @@ inline constexpr std::uint32_t kRegString = 1;
 inline constexpr std::uint32_t kRegNumber = 4;  // 32 bits, least significant byte first
 
 enum class KeyLookup {
-  Read,      // keyVal holds the value (or, for a type we cannot show, what it held before)
-  NotFound,  // keyVal is empty
+  Read,      // text holds the value (or, for a type we cannot show, what it held before)
+  NotFound,  // text is empty
   Unusable,  // the value exists but holds nothing at all: the look-up cannot go on
 };
 
 // Reads a string value as its text and a 32-bit number as its decimal digits.
-KeyLookup GetKeyValue(Registry& registry, std::uint32_t keyRoot, std::string_view keyName,
-                      std::string_view subKeyRef, std::string& keyVal);
+KeyLookup getKeyValue(Registry& registry, std::uint32_t keyRoot, std::string_view keyName,
+                      std::string_view valueName, std::string& text);
 
 struct SysInfoServices {
   Registry& registry;
@@ -42,6 +42,6 @@ struct SysInfoServices {
 };
 
 // Starts the tool the registry names, or tells the user that there is none.
-void StartSysInfo(const SysInfoServices& services, char pathSeparator = '/');
+void startSysInfo(const SysInfoServices& services, char pathSeparator = '/');
 
 }  // namespace rcon

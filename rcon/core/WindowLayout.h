@@ -13,16 +13,17 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+// Each box comes with its label and with the frame drawn just outside it.
 struct MainLayout {
-  Rect txtReceive, shpReceive;
-  Rect lblSend, txtSend, shpSend;
-  Rect lblIP;
-  std::array<Rect, 4> txtIP;
-  Rect shpIP;
-  std::array<Rect, 3> lblDot;
-  Rect lblPort, txtPort, shpPort;
-  Rect lblPass, txtPass, shpPass;
-  Rect lblTitle, lblHowTo;
+  Rect console, consoleFrame;
+  Rect commandLabel, commandLine, commandFrame;
+  Rect addressLabel;
+  std::array<Rect, 4> octets;
+  Rect addressFrame;
+  std::array<Rect, 3> dots;  // between the octets
+  Rect portLabel, port, portFrame;
+  Rect passwordLabel, password, passwordFrame;
+  Rect title, howTo;
 };
 
 inline constexpr int kDesignClientWidth = 617;
@@ -34,9 +35,9 @@ struct MinimumSizeStep {
   bool raiseWidth = false;
   bool raiseHeight = false;
 };
-MinimumSizeStep CheckMinimumSize(int clientWidth, int clientHeight);
+MinimumSizeStep checkMinimumSize(int clientWidth, int clientHeight);
 
 // The rectangles for a client area; sizes never go below 0, however small the area.
-MainLayout LayoutMainWindow(int clientWidth, int clientHeight);
+MainLayout layoutMainWindow(int clientWidth, int clientHeight);
 
 }  // namespace rcon

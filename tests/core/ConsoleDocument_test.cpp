@@ -130,9 +130,9 @@ TEST_F(Doc, RepliesDuringDialogsAreNeverLostSilently) {
   EXPECT_TRUE(console.unsaved);
 }
 
-TEST(PrintLines, BreaksWrapsAndExpands) {
-  EXPECT_EQ(rcon::PrintLines("a\r\nb\n\r\nc\td\ref\n", 10), (V{"a", "b", "", "c       d\r", "ef"}));
-  EXPECT_EQ(rcon::PrintLines("ab", 0), (V{"a", "b"}));
+TEST(printLines, BreaksWrapsAndExpands) {
+  EXPECT_EQ(rcon::printLines("a\r\nb\n\r\nc\td\ref\n", 10), (V{"a", "b", "", "c       d\r", "ef"}));
+  EXPECT_EQ(rcon::printLines("ab", 0), (V{"a", "b"}));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(ConsoleRows, FollowsAppendsAndResizesExactly) {
       std::vector<std::pair<std::size_t, std::size_t>> firsts;  // each byte's first cell
       for (std::size_t p = start; p < end; ++p) {
         const bool tab = text[p] == '\t';
-        if (!tab && rcon::IsHiddenByte(static_cast<unsigned char>(text[p]))) continue;
+        if (!tab && rcon::isHiddenByte(static_cast<unsigned char>(text[p]))) continue;
         if (carets) firsts.emplace_back(shown.size(), p);
         shown.push_back(tab ? ' ' : text[p]);
         while (tab && shown.size() % 8 != 0) shown.push_back(' ');

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(AcceptInterval, StoresAPositiveInterval) {
+TEST(acceptInterval, StoresAPositiveInterval) {
   // Typed, unit, text stored, seconds. A fraction left in the box is kept as typed and its whole
   // part counts; beyond the 32-bit range the seconds stop at its end.
   const std::tuple<const char*, std::int64_t, const char*, std::int64_t> rows[] = {
@@ -18,15 +18,15 @@ TEST(AcceptInterval, StoresAPositiveInterval) {
       {"9e99", 1, "9e99", 2147483647},
       {"-9e99", 1, "9223372036854775807", 2147483647}};
   for (const auto& [typed, unit, text, seconds] : rows) {
-    const rcon::AcceptedInterval a = rcon::AcceptInterval(typed, unit);
+    const rcon::AcceptedInterval a = rcon::acceptInterval(typed, unit);
     EXPECT_EQ(std::pair(a.text, a.seconds), std::pair(std::string(text), seconds)) << typed;
   }
 }
 
-TEST(TidyInterval, LeavesTheWholePart) {
+TEST(tidyInterval, LeavesTheWholePart) {
   const std::pair<const char*, const char*> rows[] = {
       {"2.9", "2"}, {"-3.5", "-4"}, {" 1 2 ", "12"}, {"x", "0"}};
-  for (const auto& [typed, tidy] : rows) EXPECT_EQ(rcon::TidyInterval(typed), tidy);
+  for (const auto& [typed, tidy] : rows) EXPECT_EQ(rcon::tidyInterval(typed), tidy);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ using Pieces = std::vector<std::string>;
 const std::string kStatusText = "Response\n\\a\\1\n5 50 1 \"A\"\n";
 const std::string kStatus = "\xFF\xFF\xFF\xFFstatus" + kStatusText;
 const std::string kPrint("\xFF\xFF\xFF\xFFprint\n", 10);
-const Pieces kReport = rcon::FormatStatusResponse(kStatusText);
+const Pieces kReport = rcon::formatStatusResponse(kStatusText);
 
 // The console pieces for one datagram.
 Pieces Feed(rcon::ReplyHandler& h, const std::string& d, const char* from = "a", int ms = 0) {

@@ -18,7 +18,7 @@ const std::string H = kHead, P = kList + kColumns, A1 = "                   a  1
 // The console text for a reply whose settings and players are body.
 std::string Report(const std::string& body) {
   std::string text;
-  for (const std::string& piece : rcon::FormatStatusResponse("Response\n\\" + body)) text += piece;
+  for (const std::string& piece : rcon::formatStatusResponse("Response\n\\" + body)) text += piece;
   return text;
 }
 
@@ -27,7 +27,7 @@ TEST(StatusReport, WorkedExample) {
       "Response\n\\hostname\\Friday Night\\mode\\ctf\\maxplayers\\16\n"
       "5 50 1 \"Alpha\"\n0 999 3 \"Bravo Two\"\n12 48 0 \"C\"\n";
   EXPECT_EQ(
-      rcon::FormatStatusResponse(reply),
+      rcon::formatStatusResponse(reply),
       (Pieces{kHead, "            hostname  Friday Night\r\n", "                mode  ctf\r\n",
               "          maxplayers  16\r\n", kList, kColumns, " 5     50   Red       Alpha\r\n",
               " 0     999  Spectator Bravo Two\r\n", " 12    48   0 C\r\n", "\r\n"}));
@@ -58,12 +58,12 @@ TEST(StatusReport, RepliesWellFormedOrNot) {
   };
   for (const auto& [body, console] : cases) EXPECT_EQ(Report(body), console) << body;
   for (const char* text : {"Response", "Response\n", "Response\n\\"})
-    EXPECT_EQ(rcon::FormatStatusResponse(text), Pieces{"\r\n"}) << text;
+    EXPECT_EQ(rcon::formatStatusResponse(text), Pieces{"\r\n"}) << text;
 }
 
 TEST(StatusReport, ParsedReplyKeepsWholeFields) {
   const rcon::StatusReply reply =
-      rcon::ParseStatusResponse("Response\n\\a\\1\\a\\2\n1234 56789 1 \"N\"\n0 0 \"T\"\n");
+      rcon::parseStatusResponse("Response\n\\a\\1\\a\\2\n1234 56789 1 \"N\"\n0 0 \"T\"\n");
   using Setting = std::pair<std::string, std::string>;
   EXPECT_EQ(reply.settings, (std::vector<Setting>{{"a", "1"}, {"a", "2"}}));
   ASSERT_EQ(reply.players.size(), 2u);
@@ -71,14 +71,14 @@ TEST(StatusReport, ParsedReplyKeepsWholeFields) {
   EXPECT_EQ(p.score + " " + p.ping + " " + *p.team + " " + p.name, "1234 56789 1 N");
   EXPECT_EQ(reply.players[1].team, std::nullopt);
   EXPECT_TRUE(reply.settingsTable && reply.playerTable && reply.complete);
-  EXPECT_FALSE(rcon::ParseStatusResponse("Response\n\\a\\1").complete);
+  EXPECT_FALSE(rcon::parseStatusResponse("Response\n\\a\\1").complete);
 }
 
 TEST(StatusReport, ALargestDatagramIsFormattedWhole) {
   std::string text = "Response\n\\a\\1\n";
   int count = 0;
   while (text.size() < 65'507 - 20) text += std::to_string(count++) + " 5 1 \"p\"\n";
-  const Pieces pieces = rcon::FormatStatusResponse(text);
+  const Pieces pieces = rcon::formatStatusResponse(text);
   ASSERT_EQ(pieces.size(), 5u + count);
   EXPECT_EQ(pieces[pieces.size() - 2],
             " " + std::to_string(count - 1).substr(0, 3) + "   5    Red       p\r\n");

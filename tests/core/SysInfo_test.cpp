@@ -37,7 +37,7 @@ struct Fake final : rcon::Registry, rcon::FileProbe, rcon::ProcessStarter, rcon:
 
 // The first value names the program, the second its folder; a failed start or none at all is
 // told in a box.
-TEST(StartSysInfo, StartsTheToolOrSaysItIsUnavailable) {
+TEST(startSysInfo, StartsTheToolOrSaysItIsUnavailable) {
   const std::string full(1024, 'a');
   const Value folder = Str("/opt/tools");
   const std::tuple<Value, Value, std::string> rows[] = {
@@ -59,7 +59,7 @@ TEST(StartSysInfo, StartsTheToolOrSaysItIsUnavailable) {
     Fake f;
     f.first = first;
     f.second = second;
-    rcon::StartSysInfo({f, f, f, f});
+    rcon::startSysInfo({f, f, f, f});
     EXPECT_EQ(f.started, started);
     const bool ok = started == kTool || started == kMsInfo;
     EXPECT_EQ(f.shown, ok ? "" : "System Information Is Unavailable At This Time") << started;

@@ -10,11 +10,11 @@ using rcon::Rect;
 
 // Console and frame, then the command line's label, box and frame, then the block below it.
 std::vector<Rect> All(const rcon::MainLayout& l) {
-  std::vector<Rect> all = {l.txtReceive, l.shpReceive, l.lblSend, l.txtSend,  l.shpSend,
-                           l.lblIP,      l.shpIP,      l.lblPort, l.txtPort,  l.shpPort,
-                           l.lblPass,    l.txtPass,    l.shpPass, l.lblTitle, l.lblHowTo};
-  all.insert(all.end(), l.txtIP.begin(), l.txtIP.end());
-  all.insert(all.end(), l.lblDot.begin(), l.lblDot.end());
+  std::vector<Rect> all = {l.console, l.consoleFrame, l.commandLabel, l.commandLine,  l.commandFrame,
+                           l.addressLabel,      l.addressFrame,      l.portLabel, l.port,  l.portFrame,
+                           l.passwordLabel,    l.password,    l.passwordFrame, l.title, l.howTo};
+  all.insert(all.end(), l.octets.begin(), l.octets.end());
+  all.insert(all.end(), l.dots.begin(), l.dots.end());
   return all;
 }
 
@@ -27,7 +27,7 @@ const std::vector<Rect> kDesign = {
     {170, 257, 5, 9},    {197, 257, 5, 9}};
 
 TEST(WindowLayout, DesignSizeAndALargerOne) {
-  EXPECT_EQ(All(rcon::LayoutMainWindow(617, 330)), kDesign);
+  EXPECT_EQ(All(rcon::layoutMainWindow(617, 330)), kDesign);
   // The console and the command line stretch; the block below them keeps its distance.
   std::vector<Rect> expected = kDesign;
   for (Rect& r : expected) r.top += 170;
@@ -35,13 +35,13 @@ TEST(WindowLayout, DesignSizeAndALargerOne) {
   expected[1] = {7, 7, 786, 389};
   expected[3] = {120, 400, 672, 19};
   expected[4] = {119, 399, 674, 21};
-  EXPECT_EQ(All(rcon::LayoutMainWindow(800, 500)), expected);
+  EXPECT_EQ(All(rcon::layoutMainWindow(800, 500)), expected);
 }
 
 TEST(WindowLayout, MinimumSizeStepIsStrict) {
   for (const int w : {0, 616, 617, 1920}) {
     for (const int h : {0, 329, 330, 1080}) {
-      const rcon::MinimumSizeStep step = rcon::CheckMinimumSize(w, h);
+      const rcon::MinimumSizeStep step = rcon::checkMinimumSize(w, h);
       EXPECT_TRUE(step.raiseWidth == (w < 617) && step.raiseHeight == (h < 330)) << w << 'x' << h;
     }
   }
@@ -49,9 +49,9 @@ TEST(WindowLayout, MinimumSizeStepIsStrict) {
 
 TEST(WindowLayout, TinyClientClampsSizesAtZero) {
   for (const int size : {127, 112, 0, -5})
-    for (const Rect& r : All(rcon::LayoutMainWindow(size, size)))
+    for (const Rect& r : All(rcon::layoutMainWindow(size, size)))
       EXPECT_TRUE(r.width >= 0 && r.height >= 0) << size;
-  EXPECT_EQ(All(rcon::LayoutMainWindow(100, 100))[0], (Rect{8, 8, 84, 0}));
+  EXPECT_EQ(All(rcon::layoutMainWindow(100, 100))[0], (Rect{8, 8, 84, 0}));
 }
 
 }  // namespace

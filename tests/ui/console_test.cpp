@@ -98,7 +98,7 @@ class ConsoleTest : public QObject {
     Console hyphen;
     std::string printable;
     for (int b = 0x20; b < 0x100; ++b)
-      if (b != 0xAD && !rcon::IsHiddenByte(b)) printable.push_back(static_cast<char>(b));
+      if (b != 0xAD && !rcon::isHiddenByte(b)) printable.push_back(static_cast<char>(b));
     const QString all = platform::ToQString(printable);
     const QFontMetricsF metrics(c.view.font());
     QCOMPARE(metrics.horizontalAdvance(all), metrics.horizontalAdvance(QString(all.size(), 'M')));

@@ -69,7 +69,7 @@ PrintResult QtPrinter::print(std::string_view consoleText) {
       std::max(1.0, std::floor(width / text.horizontalAdvance(QChar('M')))));
   int pages = 1;
   bool failed = false;
-  for (const std::string& line : rcon::PrintLines(consoleText, columns)) {
+  for (const std::string& line : rcon::printLines(consoleText, columns)) {
     if (y + text.lineSpacing() > height && y > 0) {
       if (!printer.newPage()) {
         failed = true;

@@ -31,7 +31,7 @@ const QString kReport = QStringLiteral("Please report problems on the project's 
 
 }  // namespace
 
-frmAbout::frmAbout(const Services& services)
+AboutBox::AboutBox(const Services& services)
     // A tool window: a title and a close box only, and no entry in the task bar.
     : QDialog(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -44,10 +44,10 @@ frmAbout::frmAbout(const Services& services)
   setFont(QApplication::font(this));  // the About box keeps the desktop's own font
   setFixedSize(Twips(0, 0, 5730, 3555).size());
 
-  picIcon_ = new QLabel(this);
-  picIcon_->setObjectName(QStringLiteral("picIcon"));
-  picIcon_->setGeometry(Twips(240, 240, 480, 480));
-  picIcon_->setPixmap(icon.pixmap(picIcon_->size()));
+  auto* picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("picIcon"));
+  picture->setGeometry(Twips(240, 240, 480, 480));
+  picture->setPixmap(icon.pixmap(picture->size()));
 
   label("lblTitle", QStringLiteral("Vortane - Remote Console Utility"),
         Twips(1050, 240, 3885, 480));
@@ -56,23 +56,23 @@ frmAbout::frmAbout(const Services& services)
   label("lblDisclaimer", kDisclaimer, Twips(255, 2625, 3870, 465));
   label("Label1", kReport, Twips(240, 3120, 3855, 255));
 
-  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK_->setGeometry(Twips(4245, 2625, 1260, 345));
-  cmdOK_->setDefault(true);  // Enter presses it; Esc closes the box the same way
-  cmdSysInfo_ = new QPushButton(QStringLiteral("&System Info..."), this);
-  cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
-  cmdSysInfo_->setGeometry(Twips(4260, 3075, 1245, 345));
-  setTabOrder(cmdOK_, cmdSysInfo_);
-  cmdOK_->setFocus();
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("cmdOK"));
+  ok->setGeometry(Twips(4245, 2625, 1260, 345));
+  ok->setDefault(true);  // Enter presses it; Esc closes the box the same way
+  auto* systemInformation = new QPushButton(QStringLiteral("&System Info..."), this);
+  systemInformation->setObjectName(QStringLiteral("cmdSysInfo"));
+  systemInformation->setGeometry(Twips(4260, 3075, 1245, 345));
+  setTabOrder(ok, systemInformation);
+  ok->setFocus();
 
   fitLabels();
 
-  connect(cmdOK_, &QPushButton::clicked, this, &QWidget::close);
-  connect(cmdSysInfo_, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+  connect(ok, &QPushButton::clicked, this, &QWidget::close);
+  connect(systemInformation, &QPushButton::clicked, this, &AboutBox::startSystemInformation);
 }
 
-QLabel* frmAbout::label(const char* name, const QString& caption, const QRect& place) {
+QLabel* AboutBox::label(const char* name, const QString& caption, const QRect& place) {
   auto* l = new QLabel(caption, this);
   l->setObjectName(QString::fromLatin1(name));
   l->setGeometry(place);
@@ -81,7 +81,7 @@ QLabel* frmAbout::label(const char* name, const QString& caption, const QRect& p
   return l;
 }
 
-void frmAbout::fitLabels() {
+void AboutBox::fitLabels() {
   // The design's sizes suit a small dialog font; the desktop's may need more lines. A label
   // that needs them grows, and everything below it moves down, so that no text is cut off.
   QList<QLabel*> labels = findChildren<QLabel*>();
@@ -100,7 +100,7 @@ void frmAbout::fitLabels() {
   }
 }
 
-void frmAbout::paintEvent(QPaintEvent* event) {
+void AboutBox::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   // The two separator lines: brown, and the wider orange one just below it.
   QPainter painter(this);
@@ -109,8 +109,8 @@ void frmAbout::paintEvent(QPaintEvent* event) {
   painter.fillRect(QRect(QPoint(105 / 15, lineY_ + 1), QPoint(5654 / 15, lineY_ + 2)), kTextColour);
 }
 
-void frmAbout::cmdSysInfo_Click() {
-  rcon::StartSysInfo(
+void AboutBox::startSystemInformation() {
+  rcon::startSysInfo(
       {*services_.registry, *services_.fileProbe, *services_.processes, *services_.messageBox},
       QDir::separator().toLatin1());
   // A message box over the main window brings that window up too: come back on top.

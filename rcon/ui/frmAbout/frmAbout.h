@@ -6,15 +6,14 @@
 #include "ui/Services.h"
 
 class QLabel;
-class QPushButton;
 
 namespace ui {
 
-class frmAbout final : public QDialog {
+class AboutBox final : public QDialog {
   Q_OBJECT
-  Q_DISABLE_COPY_MOVE(frmAbout)
+  Q_DISABLE_COPY_MOVE(AboutBox)
  public:
-  explicit frmAbout(const Services& services);
+  explicit AboutBox(const Services& services);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -22,13 +21,10 @@ class frmAbout final : public QDialog {
  private:
   QLabel* label(const char* name, const QString& caption, const QRect& place);
   void fitLabels();
-  void cmdSysInfo_Click();
+  void startSystemInformation();
 
   Services services_;
   int lineY_ = 2445 / 15;  // the separator lines' top
-  QLabel* picIcon_ = nullptr;
-  QPushButton* cmdOK_ = nullptr;
-  QPushButton* cmdSysInfo_ = nullptr;
 };
 
 }  // namespace ui

@@ -1,10 +1,16 @@
 #include "ui/frmMsgOptions/frmMsgOptions.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include "platform/base/TextCodec.h"
 #include "ui/common/Look.h"
@@ -26,23 +32,24 @@ bool StaysInBox(Qt::FocusReason reason) {
 
 }  // namespace
 
-frmMsgOptions::frmMsgOptions(rcon::MessagingSettings& modVars, const Services& services)
+MessagingOptionsWindow::MessagingOptionsWindow(rcon::MessagingSettings& settings,
+                                               const Services& services)
     // No owner, so that disabling the main window leaves this one usable; a tool window keeps
     // it out of the taskbar.
     : QMainWindow(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint),
-      options_(modVars, *this, *services.messageBox, *services.msgFileDialog, *services.files) {
+      options_(settings, *this, *services.messageBox, *services.msgFileDialog, *services.files) {
   setObjectName(QStringLiteral("frmMsgOptions"));
   setWindowTitle(QStringLiteral("Server Messaging Options"));
   setWindowIcon(QIcon(QStringLiteral(":/vortane-rcon.png")));
   createControls();
   createMenus();
-  options_.Load();
+  options_.load();
 }
 
-frmMsgOptions::~frmMsgOptions() = default;
+MessagingOptionsWindow::~MessagingOptionsWindow() = default;
 
-void frmMsgOptions::createControls() {
+void MessagingOptionsWindow::createControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   ApplyWindowLook(this);
@@ -54,15 +61,14 @@ void frmMsgOptions::createControls() {
   menuBar()->setFont(QApplication::font(menuBar()));
 
   // Frames first, so that the boxes they frame are drawn over them.
-  auto shape = [client](const char* name, const QRect& box) {
-    auto* frame = new Shape(client);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(box.adjusted(-1, -1, 1, 1));
-    return frame;
+  auto frame = [client](const char* name, const QRect& box) {
+    auto* shape = new Shape(client);
+    shape->setObjectName(QString::fromLatin1(name));
+    shape->setGeometry(box.adjusted(-1, -1, 1, 1));
   };
-  Shape4 = shape("Shape4", Twips(1215, 195, 1080, 285));
-  Shape1 = shape("Shape1", Twips(1215, 1170, 3600, 285));
-  Shape2 = shape("Shape2", Twips(135, 1815, 4680, 1605));
+  frame("Shape4", Twips(1215, 195, 1080, 285));
+  frame("Shape1", Twips(1215, 1170, 3600, 285));
+  frame("Shape2", Twips(135, 1815, 4680, 1605));
 
   auto label = [client](const char* name, const QString& caption, const QRect& place,
                         Qt::Alignment align) {
@@ -70,126 +76,118 @@ void frmMsgOptions::createControls() {
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(place);
     l->setAlignment(align | Qt::AlignTop);
-    return l;
   };
-  Label1 = label("Label1", QStringLiteral("Interval:"), Twips(120, 240, 975, 255), Qt::AlignRight);
-  Label3 = label("Label3", QStringLiteral("Seconds"), Twips(1440, 645, 975, 255), Qt::AlignLeft);
-  Label4 = label("Label4", QStringLiteral("Minutes"), Twips(1455, 885, 975, 255), Qt::AlignLeft);
-  Label2 = label("Label2", QStringLiteral("File:"), Twips(120, 1200, 975, 255), Qt::AlignRight);
-  Label5 = label("Label5", QStringLiteral("Type one message per line:"),
-                 Twips(120, 1560, 4695, 255), Qt::AlignLeft);
+  label("Label1", QStringLiteral("Interval:"), Twips(120, 240, 975, 255), Qt::AlignRight);
+  label("Label3", QStringLiteral("Seconds"), Twips(1440, 645, 975, 255), Qt::AlignLeft);
+  label("Label4", QStringLiteral("Minutes"), Twips(1455, 885, 975, 255), Qt::AlignLeft);
+  label("Label2", QStringLiteral("File:"), Twips(120, 1200, 975, 255), Qt::AlignRight);
+  label("Label5", QStringLiteral("Type one message per line:"), Twips(120, 1560, 4695, 255),
+        Qt::AlignLeft);
 
-  txtInterval = new QLineEdit(QStringLiteral("5"), client);
-  txtInterval->setObjectName(QStringLiteral("txtInterval"));
-  txtInterval->setGeometry(Twips(1215, 195, 1080, 285));
+  interval_ = new QLineEdit(QStringLiteral("5"), client);
+  interval_->setObjectName(QStringLiteral("txtInterval"));
+  interval_->setGeometry(Twips(1215, 195, 1080, 285));
   for (int i = 0; i < 2; ++i) {
-    optInterval[i] = new QRadioButton(client);
-    optInterval[i]->setObjectName(QStringLiteral("optInterval(%1)").arg(i));
-    optInterval[i]->setGeometry(Twips(1200, i == 0 ? 600 : 840, 255, 255));
+    unitButtons_[i] = new QRadioButton(client);
+    unitButtons_[i]->setObjectName(QStringLiteral("optInterval(%1)").arg(i));
+    unitButtons_[i]->setGeometry(Twips(1200, i == 0 ? 600 : 840, 255, 255));
     // A click (or an arrow key, which clicks) chooses the unit; showing it at load does not.
-    connect(optInterval[i], &QRadioButton::clicked, this, [this, i] { options_.UnitChosen(i); });
+    connect(unitButtons_[i], &QRadioButton::clicked, this, [this, i] { options_.unitChosen(i); });
   }
-  optInterval[1]->setChecked(true);
-  txtFile = new QLineEdit(client);
-  txtFile->setObjectName(QStringLiteral("txtFile"));
-  txtFile->setGeometry(Twips(1215, 1170, 3600, 285));
-  txtText = new MessageListBox(client);
-  txtText->setObjectName(QStringLiteral("txtText"));
-  txtText->setGeometry(Twips(135, 1815, 4680, 1605));
-  txtText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txtText->setFrameShape(QFrame::NoFrame);
-  txtText->setTabChangesFocus(true);
-  cmdOK = new QPushButton(QStringLiteral("OK"), client);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setGeometry(Twips(2520, 3600, 1095, 375));
-  cmdCancel = new QPushButton(QStringLiteral("&Cancel"), client);
-  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-  cmdCancel->setGeometry(Twips(3720, 3600, 1095, 375));
+  unitButtons_[1]->setChecked(true);
+  file_ = new QLineEdit(client);
+  file_->setObjectName(QStringLiteral("txtFile"));
+  file_->setGeometry(Twips(1215, 1170, 3600, 285));
+  list_ = new MessageListBox(client);
+  list_->setObjectName(QStringLiteral("txtText"));
+  list_->setGeometry(Twips(135, 1815, 4680, 1605));
+  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  list_->setFrameShape(QFrame::NoFrame);
+  list_->setTabChangesFocus(true);
+  ok_ = new QPushButton(QStringLiteral("OK"), client);
+  ok_->setObjectName(QStringLiteral("cmdOK"));
+  ok_->setGeometry(Twips(2520, 3600, 1095, 375));
+  cancel_ = new QPushButton(QStringLiteral("&Cancel"), client);
+  cancel_->setObjectName(QStringLiteral("cmdCancel"));
+  cancel_->setGeometry(Twips(3720, 3600, 1095, 375));
 
-  for (QWidget* box : std::initializer_list<QWidget*>{txtInterval, txtFile, txtText}) {
+  for (QWidget* box : std::initializer_list<QWidget*>{interval_, file_, list_}) {
     ApplyBoxLook(box);
     box->installEventFilter(this);
   }
-  txtInterval->setFrame(false);
-  txtFile->setFrame(false);
-  for (QPushButton* button : {cmdOK, cmdCancel}) {
+  interval_->setFrame(false);
+  file_->setFrame(false);
+  for (QPushButton* button : {ok_, cancel_}) {
     button->setPalette(QApplication::palette(button));
     button->setAutoDefault(false);
   }
 
-  QWidget* order[] = {txtInterval, optInterval[0], optInterval[1], txtFile,
-                      txtText,     cmdOK,          cmdCancel};
+  QWidget* order[] = {interval_, unitButtons_[0], unitButtons_[1], file_, list_, ok_, cancel_};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
-  connect(txtFile, &QLineEdit::textEdited, this,
-          [this](const QString& text) { options_.FileEdited(platform::PathFromQString(text)); });
-  connect(txtText, &QPlainTextEdit::textChanged, this, [this] { options_.ListChanged(); });
-  connect(cmdOK, &QPushButton::clicked, this, &frmMsgOptions::cmdOK_Click);
-  connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+  connect(file_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { options_.fileEdited(platform::PathFromQString(text)); });
+  connect(list_, &QPlainTextEdit::textChanged, this, [this] { options_.listEdited(); });
+  connect(ok_, &QPushButton::clicked, this, &MessagingOptionsWindow::accept);
+  connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void frmMsgOptions::createMenus() {
-  auto item = [this](const char* name, const QString& caption, QKeyCombination key) {
-    QAction* action = mnuFile->addAction(caption);
+void MessagingOptionsWindow::createMenus() {
+  QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu->setObjectName(QStringLiteral("mnuFile"));
+  // Each file command ends with the focus back on this dialog, whatever boxes came up.
+  auto item = [this, fileMenu](const char* name, const QString& caption, QKeyCombination key,
+                               auto operation) {
+    QAction* action = fileMenu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(QKeySequence(key));
     action->setShortcutContext(Qt::WindowShortcut);
-    return action;
-  };
-  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuFileNew = item("mnuFileNew", QStringLiteral("&New"), Qt::CTRL | Qt::Key_N);
-  mnuFileOpen = item("mnuFileOpen", QStringLiteral("&Open..."), Qt::CTRL | Qt::Key_O);
-  mnuFile->addSeparator()->setObjectName(QStringLiteral("Hyphen1"));
-  mnuFileSave = item("mnuFileSave", QStringLiteral("&Save"), Qt::CTRL | Qt::Key_S);
-  mnuFileSaveAs = item("mnuFileSaveAs", QStringLiteral("Save &As..."), Qt::CTRL | Qt::Key_A);
-
-  // Each file command ends with the focus back on this dialog, whatever boxes came up.
-  auto run = [this](auto operation) {
-    return [this, operation] {
+    connect(action, &QAction::triggered, this, [this, operation] {
       operation(options_);
-      TakeFocus();
-    };
+      takeFocus();
+    });
   };
-  connect(mnuFileNew, &QAction::triggered, this, run([](auto& o) { o.New(); }));
-  connect(mnuFileOpen, &QAction::triggered, this, run([](auto& o) { o.Open(); }));
-  connect(mnuFileSave, &QAction::triggered, this, run([](auto& o) { o.Save(); }));
-  connect(mnuFileSaveAs, &QAction::triggered, this, run([](auto& o) { o.SaveAs(); }));
+  item("mnuFileNew", QStringLiteral("&New"), Qt::CTRL | Qt::Key_N,
+       [](rcon::MessagingOptions& o) { o.newList(); });
+  item("mnuFileOpen", QStringLiteral("&Open..."), Qt::CTRL | Qt::Key_O,
+       [](rcon::MessagingOptions& o) { o.open(); });
+  fileMenu->addSeparator()->setObjectName(QStringLiteral("Hyphen1"));
+  item("mnuFileSave", QStringLiteral("&Save"), Qt::CTRL | Qt::Key_S,
+       [](rcon::MessagingOptions& o) { o.save(); });
+  item("mnuFileSaveAs", QStringLiteral("Save &As..."), Qt::CTRL | Qt::Key_A,
+       [](rcon::MessagingOptions& o) { o.saveAs(); });
 }
 
-void frmMsgOptions::showEvent(QShowEvent* event) {
+void MessagingOptionsWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  txtInterval->setFocus(Qt::TabFocusReason);
-  TakeFocus();
+  interval_->setFocus(Qt::TabFocusReason);
+  takeFocus();
 }
 
-void frmMsgOptions::cmdOK_Click() {
-  if (options_.OK()) {
+void MessagingOptionsWindow::accept() {
+  if (options_.accept()) {
     close();
     return;
   }
-  TakeFocus();
+  takeFocus();
 }
 
-void frmMsgOptions::TakeFocus() { activateWindow(); }
+void MessagingOptionsWindow::takeFocus() { activateWindow(); }
 
-void frmMsgOptions::txtInterval_LostFocus() {
-  txtInterval->setText(
-      platform::ToQString(rcon::TidyInterval(platform::FromQString(txtInterval->text()))));
+void MessagingOptionsWindow::tidyInterval() {
+  interval_->setText(
+      platform::ToQString(rcon::tidyInterval(platform::FromQString(interval_->text()))));
 }
 
-void frmMsgOptions::txtFile_LostFocus() { txtFile->setCursorPosition(txtFile->text().size()); }
-
-bool frmMsgOptions::eventFilter(QObject* watched, QEvent* event) {
+bool MessagingOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::FocusIn:
-      if (watched == txtInterval || watched == txtFile)
-        static_cast<QLineEdit*>(watched)->selectAll();
+      if (watched == interval_ || watched == file_) static_cast<QLineEdit*>(watched)->selectAll();
       break;
     case QEvent::FocusOut: {
       if (StaysInBox(static_cast<QFocusEvent*>(event)->reason())) break;
-      if (watched == txtInterval) txtInterval_LostFocus();
-      if (watched == txtFile) txtFile_LostFocus();
+      if (watched == interval_) tidyInterval();
+      if (watched == file_) file_->setCursorPosition(file_->text().size());
       break;
     }
     case QEvent::ShortcutOverride: {
@@ -207,26 +205,26 @@ bool frmMsgOptions::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-std::string frmMsgOptions::listText() const { return txtText->bytes(); }
+std::string MessagingOptionsWindow::listText() const { return list_->bytes(); }
 
-void frmMsgOptions::showList(const std::string& bytes) { txtText->setBytes(bytes); }
+void MessagingOptionsWindow::showList(const std::string& bytes) { list_->setBytes(bytes); }
 
-std::string frmMsgOptions::intervalText() const {
-  return platform::FromQString(txtInterval->text());
+std::string MessagingOptionsWindow::intervalText() const {
+  return platform::FromQString(interval_->text());
 }
 
-void frmMsgOptions::showInterval(const std::string& text) {
-  txtInterval->setText(platform::ToQString(text));
+void MessagingOptionsWindow::showInterval(const std::string& text) {
+  interval_->setText(platform::ToQString(text));
 }
 
-void frmMsgOptions::showFile(const std::string& path) {
-  txtFile->setText(platform::PathToQString(path));
-  txtFile->setCursorPosition(txtFile->text().size());
+void MessagingOptionsWindow::showFile(const std::string& path) {
+  file_->setText(platform::PathToQString(path));
+  file_->setCursorPosition(file_->text().size());
 }
 
-void frmMsgOptions::showUnit(std::int64_t unit) {
-  if (unit == 1) optInterval[0]->setChecked(true);
-  if (unit == 60) optInterval[1]->setChecked(true);
+void MessagingOptionsWindow::showUnit(std::int64_t unit) {
+  if (unit == 1) unitButtons_[0]->setChecked(true);
+  if (unit == 60) unitButtons_[1]->setChecked(true);
 }
 
 }  // namespace ui

@@ -1,29 +1,26 @@
 #pragma once
 // The messaging options dialog: the interval and its unit, the messaging file and the message
 // list. The decisions live in rcon::MessagingOptions; this window owns the controls.
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "core/MessagingOptions.h"
 #include "ui/Services.h"
 
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
 namespace ui {
 
 class MessageListBox;
-class Shape;
 
-class frmMsgOptions final : public QMainWindow, private rcon::MessagingOptionsView {
+class MessagingOptionsWindow final : public QMainWindow, private rcon::MessagingOptionsView {
   Q_OBJECT
-  Q_DISABLE_COPY_MOVE(frmMsgOptions)
+  Q_DISABLE_COPY_MOVE(MessagingOptionsWindow)
  public:
   // Reads and writes the program's messaging settings, which outlive the dialog.
-  frmMsgOptions(rcon::MessagingSettings& modVars, const Services& services);
-  ~frmMsgOptions() override;
+  MessagingOptionsWindow(rcon::MessagingSettings& settings, const Services& services);
+  ~MessagingOptionsWindow() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,10 +29,9 @@ class frmMsgOptions final : public QMainWindow, private rcon::MessagingOptionsVi
  private:
   void createControls();
   void createMenus();
-  void cmdOK_Click();
-  void txtInterval_LostFocus();
-  void txtFile_LostFocus();
-  void TakeFocus();
+  void accept();
+  void tidyInterval();
+  void takeFocus();
 
   // rcon::MessagingOptionsView
   std::string listText() const override;
@@ -45,26 +41,12 @@ class frmMsgOptions final : public QMainWindow, private rcon::MessagingOptionsVi
   void showFile(const std::string& path) override;
   void showUnit(std::int64_t unit) override;
 
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLineEdit* txtInterval = nullptr;
-  QRadioButton* optInterval[2] = {};
-  QLineEdit* txtFile = nullptr;
-  MessageListBox* txtText = nullptr;
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  Shape* Shape4 = nullptr;
-  Shape* Shape1 = nullptr;
-  Shape* Shape2 = nullptr;
-
-  QMenu* mnuFile = nullptr;
-  QAction* mnuFileNew = nullptr;
-  QAction* mnuFileOpen = nullptr;
-  QAction* mnuFileSave = nullptr;
-  QAction* mnuFileSaveAs = nullptr;
+  QLineEdit* interval_ = nullptr;
+  QRadioButton* unitButtons_[2] = {};  // seconds, minutes
+  QLineEdit* file_ = nullptr;
+  MessageListBox* list_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
 
   rcon::MessagingOptions options_;
 };

@@ -24,7 +24,7 @@ int ClampToInt(std::uint64_t value) {
   return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX));
 }
 
-bool IsWordByte(unsigned char byte) { return byte > ' ' && !rcon::IsHiddenByte(byte); }
+bool IsWordByte(unsigned char byte) { return byte > ' ' && !rcon::isHiddenByte(byte); }
 
 }  // namespace
 
@@ -138,14 +138,14 @@ std::pair<std::size_t, std::size_t> ConsoleView::selection() const {
 QString ConsoleView::selectedText() const {
   const auto [from, to] = selection();
   return platform::ToQString(
-      rcon::CopyText(std::string_view(buffer_.text()).substr(from, to - from)));
+      rcon::copyText(std::string_view(buffer_.text()).substr(from, to - from)));
 }
 
 void ConsoleView::copyRange(std::size_t from, std::size_t to) const {
   to = std::min(to, buffer_.size());
   if (from >= to) return;
   QApplication::clipboard()->setText(platform::ToQString(
-      rcon::CopyText(std::string_view(buffer_.text()).substr(from, to - from))));
+      rcon::copyText(std::string_view(buffer_.text()).substr(from, to - from))));
 }
 
 void ConsoleView::copy() const {

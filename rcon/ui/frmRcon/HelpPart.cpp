@@ -12,10 +12,10 @@ HelpPart::HelpPart(const HelpActions& actions, QWidget& mainWindow, const Servic
     : mainWindow_(mainWindow), services_(services) {
   // While another secondary window is open the main window is disabled: nothing opens.
   connect(actions.readme, &QAction::triggered, this, [this] {
-    if (mainWindow_.isEnabled()) show(new frmReadme(services_));
+    if (mainWindow_.isEnabled()) show(new ReadmeWindow(services_));
   });
   connect(actions.about, &QAction::triggered, this, [this] {
-    if (mainWindow_.isEnabled()) show(new frmAbout(services_));
+    if (mainWindow_.isEnabled()) show(new AboutBox(services_));
   });
 }
 

@@ -29,7 +29,7 @@ void MessagingPart::openOptions() {
     options_->activateWindow();
     return;
   }
-  options_ = new frmMsgOptions(session_.messaging(), services_);
+  options_ = new MessagingOptionsWindow(session_.messaging(), services_);
   ShowPseudoModal(options_, &mainWindow_);
 }
 

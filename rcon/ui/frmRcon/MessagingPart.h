@@ -13,7 +13,7 @@ class ServerSession;
 
 namespace ui {
 
-class frmMsgOptions;
+class MessagingOptionsWindow;
 
 class MessagingPart final : public QObject {
   Q_OBJECT
@@ -32,7 +32,7 @@ class MessagingPart final : public QObject {
   MessagingActions actions_;
   QWidget& mainWindow_;
   const Services& services_;
-  QPointer<frmMsgOptions> options_;
+  QPointer<MessagingOptionsWindow> options_;
 };
 
 }  // namespace ui

@@ -94,7 +94,7 @@ void ShellPart::enforceMinimumSize() {
       (window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
     return;
   const QSize client = window_.centralWidget()->size();
-  const rcon::MinimumSizeStep step = rcon::CheckMinimumSize(client.width(), client.height());
+  const rcon::MinimumSizeStep step = rcon::checkMinimumSize(client.width(), client.height());
   if (!step.raiseWidth && !step.raiseHeight) return;
   QSize outer = window_.size();
   if (step.raiseWidth) outer.rwidth() += rcon::kDesignClientWidth - client.width();
@@ -104,26 +104,26 @@ void ShellPart::enforceMinimumSize() {
 
 void ShellPart::applyLayout() {
   const QSize client = window_.centralWidget()->size();
-  const rcon::MainLayout l = rcon::LayoutMainWindow(client.width(), client.height());
+  const rcon::MainLayout l = rcon::layoutMainWindow(client.width(), client.height());
   const MainControls& c = controls_;
   const ConnectionFields& f = *c.fields;
-  place(c.console, l.txtReceive);
-  place(c.consoleFrame, l.shpReceive);
-  placeLabel(c.commandLabel, l.lblSend);
-  place(c.commandLine, l.txtSend);
-  place(c.commandFrame, l.shpSend);
-  placeLabel(c.addressLabel, l.lblIP);
-  for (std::size_t i = 0; i < 4; ++i) place(f.octets[i], l.txtIP[i]);
-  place(c.addressFrame, l.shpIP);
-  for (std::size_t i = 0; i < 3; ++i) place(c.dots[i], l.lblDot[i]);
-  placeLabel(c.portLabel, l.lblPort);
-  place(f.port, l.txtPort);
-  place(c.portFrame, l.shpPort);
-  placeLabel(c.passwordLabel, l.lblPass);
-  place(f.password, l.txtPass);
-  place(c.passwordFrame, l.shpPass);
-  placeLabel(c.titleLabel, l.lblTitle);
-  placeLabel(c.howToLabel, l.lblHowTo);
+  place(c.console, l.console);
+  place(c.consoleFrame, l.consoleFrame);
+  placeLabel(c.commandLabel, l.commandLabel);
+  place(c.commandLine, l.commandLine);
+  place(c.commandFrame, l.commandFrame);
+  placeLabel(c.addressLabel, l.addressLabel);
+  for (std::size_t i = 0; i < 4; ++i) place(f.octets[i], l.octets[i]);
+  place(c.addressFrame, l.addressFrame);
+  for (std::size_t i = 0; i < 3; ++i) place(c.dots[i], l.dots[i]);
+  placeLabel(c.portLabel, l.portLabel);
+  place(f.port, l.port);
+  place(c.portFrame, l.portFrame);
+  placeLabel(c.passwordLabel, l.passwordLabel);
+  place(f.password, l.password);
+  place(c.passwordFrame, l.passwordFrame);
+  placeLabel(c.titleLabel, l.title);
+  placeLabel(c.howToLabel, l.howTo);
 }
 
 // A window maximised before it was minimised comes back in the normal state, at its last normal

@@ -19,7 +19,7 @@ QRect Twips(int left, int top, int width, int height) {
 
 }  // namespace
 
-frmReadme::frmReadme(const Services& services)
+ReadmeWindow::ReadmeWindow(const Services& services)
     // A tool window: a title and a close box only, and no entry in the task bar.
     : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint) {
@@ -29,46 +29,46 @@ frmReadme::frmReadme(const Services& services)
   ApplyWindowLook(this);
   setFixedSize(Twips(0, 0, 9030, 4125).size());
 
-  shpReadme_ = new Shape(this);
-  shpReadme_->setObjectName(QStringLiteral("shpReadme"));
-  shpReadme_->setGeometry(Twips(105, 105, 8805, 3405));
+  auto* frame = new Shape(this);
+  frame->setObjectName(QStringLiteral("shpReadme"));
+  frame->setGeometry(Twips(105, 105, 8805, 3405));
 
-  txtReadme_ = new QPlainTextEdit(this);
-  txtReadme_->setObjectName(QStringLiteral("txtReadme"));
-  txtReadme_->setGeometry(Twips(120, 120, 8775, 3375));
-  ApplyBoxLook(txtReadme_);
-  txtReadme_->setFrameShape(QFrame::NoFrame);
-  txtReadme_->setReadOnly(true);
+  text_ = new QPlainTextEdit(this);
+  text_->setObjectName(QStringLiteral("txtReadme"));
+  text_->setGeometry(Twips(120, 120, 8775, 3375));
+  ApplyBoxLook(text_);
+  text_->setFrameShape(QFrame::NoFrame);
+  text_->setReadOnly(true);
   // Locked, not dead: the reader can still move about, select and copy.
-  txtReadme_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  txtReadme_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  txtReadme_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  txtReadme_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txtReadme_->setUndoRedoEnabled(false);
+  text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text_->setUndoRedoEnabled(false);
 
-  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK_->setGeometry(Twips(7800, 3600, 1095, 375));
-  cmdOK_->setAutoDefault(true);  // Enter presses it while it has the focus
-  setTabOrder(cmdOK_, txtReadme_);
-  cmdOK_->setFocus();
-  connect(cmdOK_, &QPushButton::clicked, this, &QWidget::close);
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("cmdOK"));
+  ok->setGeometry(Twips(7800, 3600, 1095, 375));
+  ok->setAutoDefault(true);  // Enter presses it while it has the focus
+  setTabOrder(ok, text_);
+  ok->setFocus();
+  connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-  Form_Load(services);
+  loadReadme(services);
 }
 
-void frmReadme::Form_Load(const Services& services) {
+void ReadmeWindow::loadReadme(const Services& services) {
   const QString file = QDir::toNativeSeparators(services.programDir + QDir::separator() +
                                                 QStringLiteral("Readme.txt"));
   rcon::ReadResult readme =
       services.files->read(platform::PathFromQString(file), rcon::kMaxOpenBytes);
   const QString text = readme.ok() ? platform::ToQString(readme.bytes) : QString(kUnreadable);
-  txtReadme_->textCursor().insertText(text);
+  text_->textCursor().insertText(text);
   // The reader starts at the top of the file.
-  txtReadme_->moveCursor(QTextCursor::Start);
+  text_->moveCursor(QTextCursor::Start);
 }
 
-void frmReadme::keyPressEvent(QKeyEvent* event) {
+void ReadmeWindow::keyPressEvent(QKeyEvent* event) {
   // Esc does not close the read-me: only OK and the close box do.
   if (event->key() == Qt::Key_Escape) {
     event->accept();

@@ -5,17 +5,14 @@
 #include "ui/Services.h"
 
 class QPlainTextEdit;
-class QPushButton;
 
 namespace ui {
 
-class Shape;
-
-class frmReadme final : public QDialog {
+class ReadmeWindow final : public QDialog {
   Q_OBJECT
-  Q_DISABLE_COPY_MOVE(frmReadme)
+  Q_DISABLE_COPY_MOVE(ReadmeWindow)
  public:
-  explicit frmReadme(const Services& services);
+  explicit ReadmeWindow(const Services& services);
 
   // Shown when the file is missing or cannot be read.
   static constexpr char kUnreadable[] = "Readme.txt could not be read.";
@@ -24,11 +21,9 @@ class frmReadme final : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Form_Load(const Services& services);
+  void loadReadme(const Services& services);
 
-  Shape* shpReadme_ = nullptr;
-  QPlainTextEdit* txtReadme_ = nullptr;
-  QPushButton* cmdOK_ = nullptr;
+  QPlainTextEdit* text_ = nullptr;
 };
 
 }  // namespace ui

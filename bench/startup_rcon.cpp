@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "ui/AppServices.h"
-#include "ui/frmRcon/frmRcon.h"
+#include "ui/frmRcon/MainWindow.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("VortaneRcon"));
   ui::AppServices services;
   const std::unique_ptr<ui::SessionParts> parts = services.makeSession();
-  ui::frmRcon window(parts->session(), services.services());
+  ui::MainWindow window(parts->session(), services.services());
   services.setDialogParent(&window);
   FirstFrame first;
   window.installEventFilter(&first);

@@ -22,10 +22,10 @@ TestWindow::~TestWindow() {
   session.reset();
 }
 
-ui::frmRcon& TestWindow::open() {
+ui::MainWindow& TestWindow::open() {
   session = std::make_unique<rcon::ServerSession>(
       rcon::SessionServices{*sessionSocket, *sessionTimer, clock, messageBox, fileDialog, files});
-  window = std::make_unique<ui::frmRcon>(*session, services);
+  window = std::make_unique<ui::MainWindow>(*session, services);
   window->show();
   QApplication::setActiveWindow(window.get());
   (void)QTest::qWaitForWindowActive(window.get(), 5000);

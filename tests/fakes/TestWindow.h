@@ -10,7 +10,7 @@
 #include "fakes/FakeTrayIcon.h"
 #include "platform/base/QtFileStore.h"
 #include "platform/gui/QtPrinter.h"
-#include "ui/frmRcon/frmRcon.h"
+#include "ui/frmRcon/MainWindow.h"
 
 namespace fakes {
 
@@ -33,10 +33,10 @@ struct TestWindow {
   rcon::DatagramSocket* sessionSocket = &socket;
   rcon::Timer* sessionTimer = &timer;
   std::unique_ptr<rcon::ServerSession> session;
-  std::unique_ptr<ui::frmRcon> window;
+  std::unique_ptr<ui::MainWindow> window;
 
   // Builds and shows the window (so that tests can set up the program folder first).
-  ui::frmRcon& open();
+  ui::MainWindow& open();
   // Sets the address fields, port and password as a user would have typed them.
   void setServer(const QString& ip, quint16 port, const QString& password = {});
   // Console text of record.

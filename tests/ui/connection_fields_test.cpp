@@ -89,7 +89,7 @@ class ConnectionFieldsTest : public QObject {
 
  private:
   std::unique_ptr<fakes::TestWindow> t;
-  ui::frmRcon* w = nullptr;
+  ui::MainWindow* w = nullptr;
 };
 
 }  // namespace

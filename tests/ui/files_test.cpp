@@ -17,7 +17,7 @@ class FilesTest : public QObject {
          {std::tuple{false, MsgAnswer::Cancel, false}, std::tuple{false, MsgAnswer::No, true},
           std::tuple{true, MsgAnswer::Yes, false}}) {  // Yes: the save dialog is cancelled
       fakes::TestWindow t;
-      ui::frmRcon& w = t.open();
+      ui::MainWindow& w = t.open();
       t.session->appendToConsole("reply\r\n");
       t.messageBox.answers = {answer};
       viaExit ? t.action("mnuFileExit")->trigger() : void(w.close());

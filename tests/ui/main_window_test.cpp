@@ -132,7 +132,7 @@ class MainWindowTest : public QObject {
 
  private:
   std::unique_ptr<fakes::TestWindow> t;
-  ui::frmRcon* w = nullptr;
+  ui::MainWindow* w = nullptr;
 };
 
 }  // namespace

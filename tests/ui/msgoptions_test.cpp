@@ -172,7 +172,7 @@ class MsgOptionsTest : public QObject {
   }
 
   std::unique_ptr<fakes::TestWindow> t;
-  ui::frmRcon* w = nullptr;
+  ui::MainWindow* w = nullptr;
   QPointer<QWidget> dlg;
 };
 

@@ -74,7 +74,7 @@ class ShellTest : public QObject {
 
  private:
   std::unique_ptr<fakes::TestWindow> t;
-  ui::frmRcon* w = nullptr;
+  ui::MainWindow* w = nullptr;
 };
 
 }  // namespace

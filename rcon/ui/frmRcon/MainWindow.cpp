@@ -1,4 +1,4 @@
-#include "ui/frmRcon/frmRcon.h"
+#include "ui/frmRcon/MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,7 +21,7 @@ static void registerResources() { Q_INIT_RESOURCE(resources); }
 
 namespace ui {
 
-frmRcon::frmRcon(rcon::ServerSession& session, const Services& services, QWidget* parent)
+MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, QWidget* parent)
     : QMainWindow(parent), session_(session), services_(services) {
   services_.messageBox = &session_.messageBoxes();
   registerResources();
@@ -38,13 +38,14 @@ frmRcon::frmRcon(rcon::ServerSession& session, const Services& services, QWidget
   help_ = std::make_unique<HelpPart>(menus_.helpActions, *this, services_);
   connect(menus_.serverActions.status, &QAction::triggered, this,
           [this] { session_.requestStatus(); });
-  connect(menus_.serverActions.sendCommand, &QAction::triggered, this, &frmRcon::sendCommandChosen);
+  connect(menus_.serverActions.sendCommand, &QAction::triggered, this,
+          &MainWindow::sendCommandChosen);
 
   session_.setEvents(this);
   startUp();
 }
 
-frmRcon::~frmRcon() {
+MainWindow::~MainWindow() {
   session_.setEvents(nullptr);
   // The parts reach into the controls; they go first.
   help_.reset();
@@ -53,7 +54,7 @@ frmRcon::~frmRcon() {
   shell_.reset();
 }
 
-void frmRcon::createControls() {
+void MainWindow::createControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   ApplyWindowLook(client);
@@ -66,12 +67,12 @@ void frmRcon::createControls() {
   menuBar()->setAutoFillBackground(true);
 
   controls_ = createMainControls(client, session_);
-  connect(controls_.commandLine, &QLineEdit::returnPressed, this, &frmRcon::commandEntered);
+  connect(controls_.commandLine, &QLineEdit::returnPressed, this, &MainWindow::commandEntered);
   // Menu shortcuts win over the text boxes' own (Ctrl+A is Save As here, not select-all).
   for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
 }
 
-void frmRcon::startUp() {
+void MainWindow::startUp() {
   messagingChanged();
   const QString file = QDir::toNativeSeparators(services_.programDir + QDir::separator() +
                                                 QString::fromLatin1(rcon::kMessagingFileName));
@@ -82,7 +83,7 @@ void frmRcon::startUp() {
 }
 
 // Enter with an empty line hands the keyboard to the console.
-void frmRcon::commandEntered() {
+void MainWindow::commandEntered() {
   if (controls_.commandLine->text().isEmpty()) {
     controls_.console->setFocus(Qt::OtherFocusReason);
     return;
@@ -90,32 +91,32 @@ void frmRcon::commandEntered() {
   sendCommandLine();
 }
 
-void frmRcon::sendCommandChosen() {
+void MainWindow::sendCommandChosen() {
   if (!controls_.commandLine->text().isEmpty()) sendCommandLine();
 }
 
-void frmRcon::sendCommandLine() {
+void MainWindow::sendCommandLine() {
   const std::string command = platform::FromQString(controls_.commandLine->text());
   CommandHistoryKeys::record(*controls_.commandLine);
   controls_.commandLine->clear();
   session_.sendCommand(command);
 }
 
-void frmRcon::consoleAppended() { controls_.console->textAppended(); }
+void MainWindow::consoleAppended() { controls_.console->textAppended(); }
 
-void frmRcon::consoleReset() { controls_.console->textReset(); }
+void MainWindow::consoleReset() { controls_.console->textReset(); }
 
-void frmRcon::messagingChanged() {
+void MainWindow::messagingChanged() {
   if (messaging_) messaging_->showMenuState();
 }
 
-void frmRcon::refused(rcon::TargetField field) {
+void MainWindow::refused(rcon::TargetField field) {
   QLineEdit* box =
       field == rcon::TargetField::Port ? controls_.fields->port : controls_.fields->octets[0];
   box->setFocus(Qt::OtherFocusReason);
 }
 
-void frmRcon::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (!session_.queryClose()) {
     event->ignore();
     return;
@@ -124,12 +125,12 @@ void frmRcon::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void frmRcon::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::WindowStateChange && shell_) shell_->windowResized();
 }
 
-bool frmRcon::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == centralWidget() && event->type() == QEvent::Resize) {
     if (shell_) shell_->windowResized();
   } else if (event->type() == QEvent::ShortcutOverride) {

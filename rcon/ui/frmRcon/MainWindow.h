@@ -17,12 +17,12 @@ class HelpPart;
 class MessagingPart;
 class ShellPart;
 
-class frmRcon final : public QMainWindow, private rcon::SessionEvents {
+class MainWindow final : public QMainWindow, private rcon::SessionEvents {
   Q_OBJECT
-  Q_DISABLE_COPY_MOVE(frmRcon)
+  Q_DISABLE_COPY_MOVE(MainWindow)
  public:
-  frmRcon(rcon::ServerSession& session, const Services& services, QWidget* parent = nullptr);
-  ~frmRcon() override;
+  MainWindow(rcon::ServerSession& session, const Services& services, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

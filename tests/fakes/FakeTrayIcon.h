@@ -18,7 +18,6 @@ class FakeTrayIcon final : public platform::TrayIcon {
     lastTip = tip;
   }
   void hide() override { shown = false; }
-  bool isShown() const override { return shown; }
   void setContextMenu(QMenu* menu) override { contextMenu = menu; }
 
   // The panel goes away.

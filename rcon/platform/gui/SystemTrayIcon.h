@@ -15,7 +15,6 @@ class SystemTrayIcon final : public TrayIcon {
   bool isAvailable() const override;
   void show(const QIcon& icon, const QString& tip) override;
   void hide() override;
-  bool isShown() const override { return shown_; }
   void setContextMenu(QMenu* menu) override;
 
  private:

@@ -20,7 +20,6 @@ class TrayIcon : public QObject {
   virtual void show(const QIcon& icon, const QString& tip) = 0;
   // Removes the icon; harmless when none is shown.
   virtual void hide() = 0;
-  virtual bool isShown() const = 0;
   // The menu a right-button click opens; nullptr for none. The menu is not owned.
   virtual void setContextMenu(QMenu* menu) = 0;
 

@@ -82,6 +82,13 @@ CliTargetResult ParseTarget(std::string_view text) {
     case Destination::InvalidAddress:
     case Destination::InvalidPort:
       return {std::nullopt, invalid};
+    case Destination::Broadcast:
+      break;
+  }
+  if (isBroadcastOrMulticast(address, {})) {
+    return {std::nullopt,
+            "a broadcast or multicast address would send the password to every "
+            "machine on the network"};
   }
   target.host = address.dotted;
   return {target, {}};

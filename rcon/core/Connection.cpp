@@ -27,8 +27,21 @@ Destination checkDestination(const ServerAddress& address, std::int64_t port) {
   return Destination::Valid;
 }
 
+bool isBroadcastOrMulticast(const ServerAddress& address,
+                            const std::vector<std::string>& localBroadcasts) {
+  if (address.dotted == "255.255.255.255") return true;
+  if (address.octets[0] >= 224 && address.octets[0] <= 239) return true;
+  for (const std::string& broadcast : localBroadcasts) {
+    if (address.dotted == broadcast) return true;
+  }
+  return false;
+}
+
 std::string_view refusalText(Destination refusal) {
   switch (refusal) {
+    case Destination::Broadcast:
+      return "That is a broadcast or multicast address: the password would go to every machine "
+             "on the network. Nothing was sent.";
     case Destination::Unset:
     case Destination::InvalidAddress:
       return "Please enter a valid IP address.";

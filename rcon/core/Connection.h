@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rcon {
 
@@ -27,9 +28,14 @@ enum class Destination {
   Unset,           // "0.0.0.0": the address was never entered
   InvalidAddress,  // an octet outside 0 to 255
   InvalidPort,     // outside 1 to 65535
+  Broadcast,       // would reach every machine on a network, password and all
 };
 
 Destination checkDestination(const ServerAddress& address, std::int64_t port);
+
+// 255.255.255.255, a multicast address (224.0.0.0/4) or one of the given broadcast addresses.
+bool isBroadcastOrMulticast(const ServerAddress& address,
+                            const std::vector<std::string>& localBroadcasts);
 
 // The text each refusal shows, titled kMainTitle, with the exclamation icon.
 std::string_view refusalText(Destination refusal);

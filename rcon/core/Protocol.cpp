@@ -10,6 +10,16 @@ std::string makeDatagram(std::string_view request) {
   return datagram;
 }
 
+std::string_view replyText(std::string_view datagram) {
+  return datagram.size() > kReplyHeaderLength ? datagram.substr(kReplyHeaderLength)
+                                              : std::string_view{};
+}
+
+bool isPasswordRefusal(std::string_view text) {
+  if (text.ends_with('\n')) text.remove_suffix(1);
+  return text == "Bad rconpassword." || text == "No rconpassword set on the server.";
+}
+
 std::string rconRequest(std::string_view password, std::string_view command) {
   std::string request("rcon ");
   request.append(password);

@@ -14,6 +14,12 @@ inline constexpr std::string_view kCrLf{"\r\n"};
 
 std::string makeDatagram(std::string_view request);
 
+// The text after a reply's header; empty for a datagram too short to hold one.
+std::string_view replyText(std::string_view datagram);
+
+// "Bad rconpassword." or "No rconpassword set on the server.", with or without its line feed.
+bool isPasswordRefusal(std::string_view text);
+
 // "rcon " + password + " " + command: nothing trimmed, quoted or escaped.
 std::string rconRequest(std::string_view password, std::string_view command);
 

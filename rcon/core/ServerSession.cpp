@@ -10,6 +10,7 @@ ServerSession::ServerSession(const SessionServices& services)
       timer_(services.messagingTimer),
       clock_(services.clock),
       files_(services.files),
+      network_(services.network),
       boxes_(services.messageBoxes),
       document_(console_, boxes_, services.fileDialog, services.files),
       scheduler_(
@@ -17,6 +18,7 @@ ServerSession::ServerSession(const SessionServices& services)
           [this](const std::string& request) { send(request); }) {
   socket_.setReceiver([this](std::vector<Datagram>& batch) { receive(batch); });
   timer_.setTickHandler([this] { onTick(); });
+  boxes_.setAllClosed([this] { showHeldReport(); });
 }
 
 ServerSession::~ServerSession() {
@@ -28,7 +30,12 @@ ServerSession::~ServerSession() {
 void ServerSession::send(std::string_view request) {
   const ServerAddress address = serverAddress(octets_);
   const std::int64_t port = serverPort(portText_);
-  const Destination destination = checkDestination(address, port);
+  Destination destination = checkDestination(address, port);
+  if (destination == Destination::Valid &&
+      isBroadcastOrMulticast(address, network_ != nullptr ? network_->broadcastAddresses()
+                                                          : std::vector<std::string>{})) {
+    destination = Destination::Broadcast;
+  }
   if (destination != Destination::Valid) {
     // While a box is on screen (messaging ticks keep coming), further refusals count as shown.
     if (boxes_.anyOpen()) return;
@@ -37,13 +44,33 @@ void ServerSession::send(std::string_view request) {
                                                              : TargetField::Address);
     return;
   }
+  // Replies are only taken from where requests went.
+  contacted_.insert(address.dotted);
   const SendResult sent =
       socket_.send(address.dotted, static_cast<std::uint16_t>(port), makeDatagram(request));
-  if (!sent.ok && !boxes_.anyOpen()) {
-    boxes_.show({"Could not send to " + address.dotted + " port " + std::to_string(port) + ": " +
-                     sent.error,
-                 std::string(kMainTitle)});
+  if (!sent.ok) {
+    reportSendFailure("Could not send to " + address.dotted + " port " + std::to_string(port) +
+                      ": " + sent.error);
   }
+}
+
+void ServerSession::reportSendFailure(const std::string& text) {
+  if (!boxes_.anyOpen()) {
+    boxes_.show({text, std::string(kMainTitle)});
+    return;
+  }
+  // One report waits for the box on screen; later failures only add to its count.
+  if (heldFailures_++ == 0) heldReport_ = text;
+}
+
+void ServerSession::showHeldReport() {
+  if (heldFailures_ == 0) return;
+  std::string text = std::move(heldReport_);
+  if (heldFailures_ > 1) {
+    text += "\n(" + std::to_string(heldFailures_) + " sends failed while another message was up.)";
+  }
+  heldFailures_ = 0;
+  boxes_.show({text, std::string(kMainTitle)});
 }
 
 void ServerSession::sendCommand(std::string_view command) { send(rconRequest(password_, command)); }
@@ -54,8 +81,20 @@ void ServerSession::receive(const std::vector<Datagram>& batch) {
   // One console insertion per batch keeps up with bursts that one per datagram cannot.
   std::vector<std::string> pieces;
   const std::int64_t now = clock_.nowMs();
+  bool refused = false;
   for (const Datagram& datagram : batch) {
+    if (!contacted_.contains(datagram.host)) {
+      // Anyone who can reach the port could otherwise write into the console, or forge a
+      // status report. The first one is named in the console, never its text.
+      if (strangersDropped_++ == 0) {
+        pieces.push_back("*** Ignored a datagram from " + datagram.host +
+                         ", an address this window has not sent to. Further ones are ignored "
+                         "without a word.\r\n");
+      }
+      continue;
+    }
     replies_.onDatagram(datagram.bytes, datagram.sender(), now, pieces);
+    refused = refused || isPasswordRefusal(replyText(datagram.bytes));
   }
   std::size_t total = 0;
   for (const std::string& piece : pieces) total += piece.size();
@@ -63,6 +102,17 @@ void ServerSession::receive(const std::vector<Datagram>& batch) {
   text.reserve(total);
   for (const std::string& piece : pieces) text += piece;
   appendToConsole(text);
+  if (refused && scheduler_.running()) stopMessagingRefused();
+}
+
+// Messaging would go on sending a refused password once an interval until the server bans the
+// address: it stops, as Messaging > Stop does, and says why.
+void ServerSession::stopMessagingRefused() {
+  stopMessaging();
+  const std::string text =
+      "Messaging stopped: the server refused the rcon password. Check the password, then start "
+      "messaging again.";
+  reportSendFailure(text);
 }
 
 void ServerSession::appendToConsole(std::string_view text) {
@@ -71,12 +121,17 @@ void ServerSession::appendToConsole(std::string_view text) {
   events_->consoleAppended();
 }
 
+// A cleared or replaced console starts on a line of its own, not after a stray line end.
 void ServerSession::newDocument() {
-  if (document_.newDocument()) events_->consoleReset();
+  if (!document_.newDocument()) return;
+  replies_ = ReplyHandler{};
+  events_->consoleReset();
 }
 
 void ServerSession::openDocument() {
-  if (document_.open()) events_->consoleReset();
+  if (!document_.open()) return;
+  replies_ = ReplyHandler{};
+  events_->consoleReset();
 }
 
 void ServerSession::loadMessagingList() {

@@ -5,6 +5,7 @@
 // A datagram's road reads in one direction: socket -> session -> console -> view.
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,7 @@ struct SessionServices {
   MessageBoxService& messageBoxes;
   FileDialogService& fileDialog;
   FileStore& files;
+  const LocalNetwork* network = nullptr;  // nullptr: no interface broadcast addresses known
 };
 
 class ServerSession final {
@@ -65,8 +67,10 @@ class ServerSession final {
   void sendCommand(std::string_view command);
   void requestStatus();
 
-  // Arriving datagrams, in order: turned into console text with one append per batch.
+  // Arriving datagrams, in order: turned into console text with one append per batch. Only
+  // datagrams from an address this session has sent to count; the others are dropped.
   void receive(const std::vector<Datagram>& batch);
+  std::uint64_t strangersDropped() const { return strangersDropped_; }
 
   // The one way text enters the console: at its end.
   void appendToConsole(std::string_view text);
@@ -93,11 +97,15 @@ class ServerSession final {
 
  private:
   void onTick();
+  void reportSendFailure(const std::string& text);
+  void showHeldReport();
+  void stopMessagingRefused();
 
   DatagramSocket& socket_;
   Timer& timer_;
   const Clock& clock_;
   FileStore& files_;
+  const LocalNetwork* network_;
   MessageBoxGate boxes_;
   SessionEvents noEvents_;
   SessionEvents* events_ = &noEvents_;
@@ -105,6 +113,11 @@ class ServerSession final {
   OctetTexts octets_{"0", "0", "0", "0"};
   std::string portText_{"20100"};
   std::string password_;
+  std::set<std::string> contacted_;  // addresses sent to in this run
+  std::uint64_t strangersDropped_ = 0;
+  // A failed send while another box was up: shown once that box closes, counting its like.
+  std::string heldReport_;
+  std::uint64_t heldFailures_ = 0;
 
   Console console_;
   ConsoleDocument document_;

@@ -135,6 +135,13 @@ class DatagramSocket {
   Receiver receiver_;
 };
 
+// The machine's own networks: the broadcast address of every local interface, as dotted text.
+class LocalNetwork {
+ public:
+  virtual ~LocalNetwork() = default;
+  virtual std::vector<std::string> broadcastAddresses() const = 0;
+};
+
 // ---- system information look-up --------------------------------------------------------------
 struct RegistryValue {
   std::uint32_t type = 0;  // 1 string, 4 32-bit number, ...

@@ -97,6 +97,7 @@ TEST(ServerSession, RefusalsShowOneBoxAndNameTheField) {
 
 TEST(ServerSession, RepliesJoinSplitLinesWithinTheContinuationTime) {
   Rig r;
+  r.session.requestStatus();
   const auto reply = [&r](std::string text, std::uint16_t port = 20100) {
     r.socket.arrive({Datagram{"\xFF\xFF\xFF\xFFprint\n" + text, "127.0.0.1", port}});
   };

@@ -39,6 +39,11 @@ void TestWindow::setServer(const QString& ip, quint16 port, const QString& passw
   line(QStringLiteral("txtPass"))->setText(password);
 }
 
+void TestWindow::contactServer() {
+  setServer(QStringLiteral("127.0.0.1"), 20100);
+  action(QStringLiteral("mnuServStatus"))->trigger();
+}
+
 std::string TestWindow::console() const { return session->console().buffer.text(); }
 
 rcon::MessagingSettings& TestWindow::messaging() const { return session->messaging(); }

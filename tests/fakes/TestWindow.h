@@ -39,6 +39,8 @@ struct TestWindow {
   ui::MainWindow& open();
   // Sets the address fields, port and password as a user would have typed them.
   void setServer(const QString& ip, quint16 port, const QString& password = {});
+  // Points the fields at 127.0.0.1 and sends "getstatus", so that replies from there are taken.
+  void contactServer();
   // Console text of record.
   std::string console() const;
   // The program-wide messaging settings the window works with.

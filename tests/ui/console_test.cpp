@@ -50,6 +50,7 @@ class ConsoleTest : public QObject {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 3));
     QVERIFY(view->hasSelection());
+    t.contactServer();
     t.socket.reply("reply\n");
     const std::string all = "first line\r\nsecond line\r\nreply\r\n";
     QCOMPARE(t.console(), all);

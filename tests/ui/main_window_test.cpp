@@ -112,6 +112,7 @@ class MainWindowTest : public QObject {
 
   // Pieces of one line from one sender join within 250 ms; a later piece starts a new line.
   void repliesAppearAtTheEndInOrder() {
+    t->contactServer();
     t->socket.reply("one ");
     t->clock.now += 250;
     t->socket.reply("line\n");
@@ -124,8 +125,10 @@ class MainWindowTest : public QObject {
 
   void aReplyDuringAMessageBoxIsAppended() {
     // The "box" runs a nested event loop while it is up, as a real one does.
+    t->contactServer();
+    t->setServer(QStringLiteral("0.0.0.0"), 20100);
     t->messageBox.onShow = [&](const rcon::MessageBoxRequest&) { t->socket.reply("late\n"); };
-    t->action("mnuServStatus")->trigger();  // the address is still 0.0.0.0
+    t->action("mnuServStatus")->trigger();
     QCOMPARE(t->messageBox.shown.size(), std::size_t{1});
     QCOMPARE(t->console(), std::string("late\r\n"));
   }

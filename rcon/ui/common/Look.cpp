@@ -5,7 +5,7 @@
 
 namespace ui {
 
-QFont ConsoleFont(qreal pointSize) {
+QFont consoleFont(qreal pointSize) {
   QFont font;
   font.setFamilies({QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono"),
                     QStringLiteral("monospace")});
@@ -15,23 +15,23 @@ QFont ConsoleFont(qreal pointSize) {
   return font;
 }
 
-void ApplyWindowLook(QWidget* window) {
+void applyWindowLook(QWidget* window) {
   QPalette palette = window->palette();
   palette.setColor(QPalette::Window, kWindowColour);
   palette.setColor(QPalette::WindowText, kTextColour);
   window->setPalette(palette);
   window->setAutoFillBackground(true);
-  window->setFont(ConsoleFont());
+  window->setFont(consoleFont());
 }
 
-void ApplyBoxLook(QWidget* box) {
+void applyBoxLook(QWidget* box) {
   QPalette palette = box->palette();
   palette.setColor(QPalette::Base, kBoxColour);
   palette.setColor(QPalette::Text, kTextColour);
   palette.setColor(QPalette::Window, kBoxColour);
   palette.setColor(QPalette::WindowText, kTextColour);
   box->setPalette(palette);
-  box->setFont(ConsoleFont());
+  box->setFont(consoleFont());
 }
 
 Shape::Shape(QWidget* parent, bool filled) : QWidget(parent), filled_(filled) {

@@ -14,13 +14,13 @@ inline const QColor kFrameColour(128, 64, 0);
 
 // "Lucida Console" 8.25 pt where installed, else the system's fixed-pitch font: the status
 // tables only line up in a fixed-pitch font.
-QFont ConsoleFont(qreal pointSize = 8.25);
+QFont consoleFont(qreal pointSize = 8.25);
 
 // Window background and label colours for a window of the program.
-void ApplyWindowLook(QWidget* window);
+void applyWindowLook(QWidget* window);
 
 // Black background, orange text and the console font for a text box.
-void ApplyBoxLook(QWidget* box);
+void applyBoxLook(QWidget* box);
 
 // A brown rectangle drawn one pixel outside the box it frames; optionally filled black.
 class Shape final : public QWidget {

@@ -45,7 +45,7 @@ ConnectionFields::ConnectionFields(QWidget* window, rcon::MessageBoxService& mes
   // Only the octet boxes have a length limit; the others take whatever is typed or pasted.
   for (QLineEdit* box : {txtPort, txtPass, commandLine_}) box->setMaxLength(kNoLengthLimit);
   for (QLineEdit* box : chain) {
-    ApplyBoxLook(box);
+    applyBoxLook(box);
     box->setFrame(false);
     box->installEventFilter(this);
   }

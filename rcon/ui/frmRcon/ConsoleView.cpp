@@ -27,7 +27,7 @@ ConsoleView::ConsoleView(const rcon::ConsoleBuffer& buffer, QWidget* parent)
       rows_(buffer),
       generation_(buffer.generation()) {
   selection_.collapseTo(buffer.size());
-  ApplyBoxLook(this);
+  applyBoxLook(this);
   // The scroll bar keeps the desktop's own look.
   verticalScrollBar()->setPalette(QApplication::palette(verticalScrollBar()));
   setFrameShape(QFrame::NoFrame);

@@ -33,7 +33,7 @@ void HelpPart::mnuHelpAbout_Click() {
 
 void HelpPart::show(QWidget* secondary) {
   open_ = secondary;
-  ShowPseudoModal(secondary, &window_);
+  showPseudoModal(secondary, &window_);
 }
 
 }  // namespace ui

@@ -49,7 +49,7 @@ void MessagingPart::mnuMsgOptions_Click() {
     return;
   }
   options_ = new MessagingOptionsWindow(window_.modVars(), window_.services());
-  ShowPseudoModal(options_, &window_);
+  showPseudoModal(options_, &window_);
 }
 
 void MessagingPart::ShowMenuState() {

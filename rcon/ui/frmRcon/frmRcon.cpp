@@ -50,10 +50,10 @@ frmRcon::~frmRcon() = default;
 void frmRcon::createControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  ApplyWindowLook(client);
+  applyWindowLook(client);
   setCentralWidget(client);
   client->installEventFilter(this);
-  ApplyWindowLook(this);
+  applyWindowLook(this);
   // The menu bar keeps the desktop's own look.
   menuBar()->setPalette(QApplication::palette(menuBar()));
   menuBar()->setFont(QApplication::font(menuBar()));

@@ -1,5 +1,7 @@
 #include "ui/common/Look.h"
 
+#include <QApplication>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPalette>
 
@@ -32,6 +34,29 @@ void applyBoxLook(QWidget* box) {
   palette.setColor(QPalette::WindowText, kTextColour);
   box->setPalette(palette);
   box->setFont(consoleFont());
+}
+
+void applyMenuBarLook(QMenuBar* bar) {
+  QPalette palette = bar->palette();
+  for (const QPalette::ColorGroup group :
+       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    const QColor text = group == QPalette::Disabled ? kDisabledTextColour : kTextColour;
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+      palette.setColor(group, role, kWindowColour);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+      palette.setColor(group, role, text);
+    palette.setColor(group, QPalette::Highlight, text);
+    palette.setColor(group, QPalette::HighlightedText, kWindowColour);
+    // Styles that etch disabled text draw a light copy under it; keep that copy in the bar's
+    // colour.
+    palette.setColor(group, QPalette::Light, kWindowColour);
+  }
+  bar->setPalette(palette);
+  bar->setAutoFillBackground(true);
+  QFont font = QApplication::font(bar);
+  font.setResolveMask(QFont::AllPropertiesResolved);  // not the window's console font
+  bar->setFont(font);
 }
 
 Shape::Shape(QWidget* parent, bool filled) : QWidget(parent), filled_(filled) {

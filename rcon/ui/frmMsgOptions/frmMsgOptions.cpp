@@ -49,8 +49,7 @@ void MessagingOptionsWindow::createControls() {
   setCentralWidget(client);
   client->setFixedSize(twips(0, 0, 4950, 4110).size());
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  menuBar()->setPalette(QApplication::palette(menuBar()));
-  menuBar()->setFont(QApplication::font(menuBar()));
+  applyMenuBarLook(menuBar());
 
   // Frames first, so that the boxes they frame are drawn over them.
   auto frame = [client](const char* name, const QRect& box) {

@@ -55,9 +55,7 @@ void frmRcon::createControls() {
   client->installEventFilter(this);
   applyWindowLook(this);
   // The menu bar keeps the desktop's own look.
-  menuBar()->setPalette(QApplication::palette(menuBar()));
-  menuBar()->setFont(QApplication::font(menuBar()));
-  menuBar()->setAutoFillBackground(true);
+  applyMenuBarLook(menuBar());
 
   // Frames first, so that the boxes they frame are drawn over them.
   controls_.shpReceive = new Shape(client);

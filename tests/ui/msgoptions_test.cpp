@@ -1,5 +1,6 @@
 // The messaging options dialog driven as a user drives it: keys, clicks and its File menu, with
-// real files in the program folder and scripted message boxes and file dialogs.
+// real files in the program folder and scripted message boxes and file dialogs. The dialog's
+// decisions are tested on their own in tests/core; here, the controls and their wiring.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -37,8 +38,8 @@ class MsgOptionsTest : public QObject {
     type(file(), path("other.txt"));
     click("cmdCancel");
     QVERIFY(closed());
-    QCOMPARE(w->modVars().file, path("other.txt").toStdString());
-    QCOMPARE(w->modVars().seconds, 120);  // but not the interval
+    QCOMPARE(t->messaging().file, path("other.txt").toStdString());
+    QCOMPARE(t->messaging().seconds, 120);  // but not the interval
     // Reopened: the kept unit and path, and the missing file as an empty list.
     QVERIFY(open());
     QVERIFY(c("optInterval(0)")->property("checked").toBool());
@@ -49,16 +50,16 @@ class MsgOptionsTest : public QObject {
   }
 
   void okAcceptsTheInterval() {
-    for (const auto& [typed, seconds, stored, lngMsgSeconds] :
+    for (const auto& [typed, inSeconds, stored, seconds] :
          {std::tuple{"", true, "1", 1}, std::tuple{"abc", true, "1", 1},
           std::tuple{"0", false, "1", 60}, std::tuple{"-5", true, "5", 5},
           std::tuple{"3", false, "3", 180}}) {
-      click(seconds ? "optInterval(0)" : "optInterval(1)");
+      click(inSeconds ? "optInterval(0)" : "optInterval(1)");
       type(interval(), QString::fromLatin1(typed));
       click("cmdOK");
       QVERIFY(closed());
-      QCOMPARE(w->modVars().intervalText, std::string(stored));
-      QCOMPARE(w->modVars().seconds, lngMsgSeconds);
+      QCOMPARE(t->messaging().intervalText, std::string(stored));
+      QCOMPARE(t->messaging().seconds, seconds);
       QCOMPARE(read("messaging.txt"), kList);  // unedited: not one line longer
       QVERIFY(open());
     }
@@ -148,14 +149,17 @@ class MsgOptionsTest : public QObject {
   }
   // Opens the dialog from the Messaging menu; the main window waits while it is open.
   bool open() {
-    w->menus().mnuMsgOptions->trigger();
+    t->action(QStringLiteral("mnuMsgOptions"))->trigger();
     for (QWidget* top : QApplication::topLevelWidgets())
       if (top->objectName() == QLatin1String("frmMsgOptions") && top->isVisible()) dlg = top;
-    return dlg && QTest::qWaitForWindowActive(dlg, 5000) && !w->isEnabled();
+    QCoreApplication::processEvents();  // the activation the window system was asked for
+    return dlg && dlg->isActiveWindow() && !w->isEnabled();
   }
   // However the dialog closes, the main window is enabled and active again.
   bool closed() {
-    return QTest::qWaitFor([&] { return !dlg && w->isEnabled() && w->isActiveWindow(); });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    return !dlg && w->isEnabled() && w->isActiveWindow();
   }
   QWidget* c(const char* name) const { return dlg->findChild<QWidget*>(QLatin1String(name)); }
   QLineEdit* interval() const { return static_cast<QLineEdit*>(c("txtInterval")); }
@@ -172,7 +176,7 @@ class MsgOptionsTest : public QObject {
   }
 
   std::unique_ptr<fakes::TestWindow> t;
-  ui::frmRcon* w = nullptr;
+  QWidget* w = nullptr;  // the main window, as the window system sees it
   QPointer<QWidget> dlg;
 };
 

@@ -22,7 +22,7 @@ namespace ui {
 namespace {
 
 // A focus change that is not the user leaving the box for another control of the dialog.
-bool StaysInBox(Qt::FocusReason reason) {
+bool staysInBox(Qt::FocusReason reason) {
   return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
          reason == Qt::MenuBarFocusReason;
 }
@@ -177,7 +177,7 @@ bool MessagingOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
       if (watched == interval_ || watched == file_) static_cast<QLineEdit*>(watched)->selectAll();
       break;
     case QEvent::FocusOut: {
-      if (StaysInBox(static_cast<QFocusEvent*>(event)->reason())) break;
+      if (staysInBox(static_cast<QFocusEvent*>(event)->reason())) break;
       if (watched == interval_) tidyInterval();
       if (watched == file_) file_->setCursorPosition(file_->text().size());
       break;

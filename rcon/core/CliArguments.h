@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/Defaults.h"
+
 namespace rcon {
 
 enum class CliExit {
@@ -14,8 +16,6 @@ enum class CliExit {
   Usage = 2,        // the arguments or a file they name are not usable
   BadPassword = 3,  // the server refused the password
 };
-
-inline constexpr std::uint16_t kDefaultServerPort = 20100;
 
 struct CliTarget {
   std::string host;  // dotted IPv4, leading zeros removed

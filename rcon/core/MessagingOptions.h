@@ -50,7 +50,7 @@ class MessagingOptions final {
   void newList();
 
   void listEdited() { listChanged_ = true; }
-  void unitChosen(int index) { settings_.unitSeconds = index == 0 ? 1 : 60; }
+  void unitChosen(int index) { settings_.unitSeconds = index == 0 ? kSecondsUnit : kMinutesUnit; }
   void fileEdited(std::string path) { settings_.file = std::move(path); }
 
  private:

@@ -13,6 +13,7 @@
 #include "core/Connection.h"
 #include "core/Console.h"
 #include "core/ConsoleDocument.h"
+#include "core/Defaults.h"
 #include "core/MessageBoxGate.h"
 #include "core/MessageScheduler.h"
 #include "core/MessagingSettings.h"
@@ -111,7 +112,7 @@ class ServerSession final {
   SessionEvents* events_ = &noEvents_;
 
   OctetTexts octets_{"0", "0", "0", "0"};
-  std::string portText_{"20100"};
+  std::string portText_ = std::to_string(kDefaultServerPort);
   std::string password_;
   std::set<std::string> contacted_;  // addresses sent to in this run
   std::uint64_t strangersDropped_ = 0;

@@ -26,6 +26,16 @@ struct MainLayout {
   Rect title, howTo;
 };
 
+// Design positions are in twips, 1440 to the inch: 15 to the pixel at the 96 dots per inch the
+// windows were drawn at. Every window is placed in pixels at that scale.
+inline constexpr int kTwipsPerPixel = 15;
+constexpr int pixelsFromTwips(int twips) { return twips / kTwipsPerPixel; }
+constexpr Rect rectFromTwips(int left, int top, int width, int height) {
+  return {pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+          pixelsFromTwips(height)};
+}
+
+// The main window's client area at its design size (9255 by 4950 twips).
 inline constexpr int kDesignClientWidth = 617;
 inline constexpr int kDesignClientHeight = 330;
 

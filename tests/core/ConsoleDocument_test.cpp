@@ -130,7 +130,7 @@ TEST_F(Doc, RepliesDuringDialogsAreNeverLostSilently) {
   EXPECT_TRUE(console.unsaved);
 }
 
-TEST(printLines, BreaksWrapsAndExpands) {
+TEST(PrintLines, BreaksWrapsAndExpands) {
   EXPECT_EQ(rcon::printLines("a\r\nb\n\r\nc\td\ref\n", 10), (V{"a", "b", "", "c       d\r", "ef"}));
   EXPECT_EQ(rcon::printLines("ab", 0), (V{"a", "b"}));
 }

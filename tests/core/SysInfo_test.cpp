@@ -37,7 +37,7 @@ struct Fake final : rcon::Registry, rcon::FileProbe, rcon::ProcessStarter, rcon:
 
 // The first value names the program, the second its folder; a failed start or none at all is
 // told in a box.
-TEST(startSysInfo, StartsTheToolOrSaysItIsUnavailable) {
+TEST(StartSysInfo, StartsTheToolOrSaysItIsUnavailable) {
   const std::string full(1024, 'a');
   const Value folder = Str("/opt/tools");
   const std::tuple<Value, Value, std::string> rows[] = {

@@ -1,11 +1,10 @@
-// The console txtReceive as a user meets it: appends, scrolling, wrapping, selection, copying.
+// The console as a user meets it: appends, scrolling, wrapping, selection, copying.
 #include <QAction>
 #include <QClipboard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "fakes/FakeGameServer.h"
 #include "fakes/TestWindow.h"
 #include "platform/base/TextCodec.h"
 #include "ui/frmRcon/ConsoleView.h"
@@ -19,7 +18,6 @@ struct Console {
   Console() : view(buffer) {
     view.resize(400, 200);
     view.show();
-    (void)QTest::qWaitForWindowExposed(&view, 5000);
   }
   void append(const std::string& text) {
     buffer.append(text);
@@ -42,28 +40,32 @@ struct Console {
 class ConsoleTest : public QObject {
   Q_OBJECT
  private slots:
-  void aReplyLandsAtTheEndAndTypingChangesNothing() {
-    fakes::TestWindow t;
-    t.open();
-    ui::ConsoleView* view = t.find<ui::ConsoleView>("txtReceive");
-    t.session->appendToConsole("first line\r\nsecond line\r\n");
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 3));
-    QVERIFY(view->hasSelection());
-    t.contactServer();
-    t.socket.reply("reply\n");
-    const std::string all = "first line\r\nsecond line\r\nreply\r\n";
-    QCOMPARE(t.console(), all);
-    QVERIFY(!view->hasSelection());
+  void anAppendLandsAtTheEndAndEndsTheSelection() {
+    Console c;
+    c.append("first line\r\nsecond line\r\n");
+    QVERIFY(!c.select(0, 0, 0, 3).isEmpty());
+    c.append("reply\r\n");  // what the window does with a reply
+    QVERIFY(!c.view.hasSelection());
     // The caret went to the end: Shift+click selects up from there.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 3));
-    QCOMPARE(view->selectedText(), QStringLiteral("first line\nsecond line\nreply\n"));
-    // Typing and pasting change nothing; Ctrl+A stays the menu's Save As.
+    QTest::mouseClick(c.view.viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 3));
+    QCOMPARE(c.view.selectedText(), QStringLiteral("first line\nsecond line\nreply\n"));
+  }
+
+  void theWindowsConsoleTakesNoTypingAndLeavesCtrlAToSaveAs() {
+    fakes::TestWindow t;
+    const QString log = t.programDir.filePath(QStringLiteral("log.txt"));
+    const std::string all = "first line\r\nsecond line\r\n";
+    t.files.write(log.toStdString(), all);
+    t.open();
+    t.fileDialog.answers.push_back(log.toStdString());
+    t.action(QStringLiteral("mnuFileOpen"))->trigger();
+    QCOMPARE(t.console(), all);
+    auto* view = t.find<ui::ConsoleView>(QStringLiteral("txtReceive"));
     view->setFocus();
     QTest::keyClicks(view, QStringLiteral("abc\r"));
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(t.console(), all);
-    QSignalSpy saveAs(t.action("mnuFileSaveAs"), &QAction::triggered);
+    QSignalSpy saveAs(t.action(QStringLiteral("mnuFileSaveAs")), &QAction::triggered);
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(saveAs.size(), 1);
   }

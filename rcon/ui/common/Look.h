@@ -5,22 +5,31 @@
 #include <QFont>
 #include <QWidget>
 
+class QMenuBar;
+
 namespace ui {
 
 inline const QColor kWindowColour(64, 0, 0);
 inline const QColor kBoxColour(0, 0, 0);
 inline const QColor kTextColour(255, 128, 0);
 inline const QColor kFrameColour(128, 64, 0);
+// Muted orange for what cannot be chosen now, still 5.7 : 1 against the window colour.
+inline const QColor kDisabledTextColour(192, 136, 96);
 
 // "Lucida Console" 8.25 pt where installed, else the system's fixed-pitch font: the status
 // tables only line up in a fixed-pitch font.
-QFont ConsoleFont(qreal pointSize = 8.25);
+QFont consoleFont(qreal pointSize = 8.25);
 
 // Window background and label colours for a window of the program.
-void ApplyWindowLook(QWidget* window);
+void applyWindowLook(QWidget* window);
 
 // Black background, orange text and the console font for a text box.
-void ApplyBoxLook(QWidget* box);
+void applyBoxLook(QWidget* box);
+
+// Orange on dark red in the active, inactive and disabled states, the chosen item inverted.
+// Styles paint the bar in the window's colour whatever the desktop's menu colours are, so the
+// text colours must be set along with it; the bar keeps the desktop's menu font.
+void applyMenuBarLook(QMenuBar* bar);
 
 // A brown rectangle drawn one pixel outside the box it frames; optionally filled black.
 class Shape final : public QWidget {

@@ -33,7 +33,7 @@ class MinimiseGuard final : public QObject {
 
 }  // namespace
 
-void ShowPseudoModal(QWidget* secondary, QWidget* mainWindow) {
+void showPseudoModal(QWidget* secondary, QWidget* mainWindow) {
   secondary->setAttribute(Qt::WA_DeleteOnClose);
   // The program ends with its main window, whatever secondary window is still open.
   secondary->setAttribute(Qt::WA_QuitOnClose, false);

@@ -5,6 +5,6 @@
 
 namespace ui {
 
-void ShowPseudoModal(QWidget* secondary, QWidget* mainWindow);
+void showPseudoModal(QWidget* secondary, QWidget* mainWindow);
 
 }  // namespace ui

@@ -8,15 +8,12 @@
 #include <algorithm>
 
 #include "core/SysInfo.h"
+#include "ui/common/Geometry.h"
 #include "ui/common/Look.h"
+#include "ui/common/WindowSetup.h"
 
 namespace ui {
 namespace {
-
-// Design units are twips, 15 to the pixel.
-QRect Twips(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
-}
 
 const QString kDescription = QStringLiteral(
     "The Vortane - Remote Console Utility was created in order to allow ease of access to your "
@@ -32,37 +29,31 @@ const QString kReport = QStringLiteral("Please report problems on the project's 
 }  // namespace
 
 AboutBox::AboutBox(const Services& services)
-    // A tool window: a title and a close box only, and no entry in the task bar.
-    : QDialog(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      services_(services) {
-  setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("About Vortane Rcon Utility"));
-  const QIcon icon(QStringLiteral(":/vortane-rcon.png"));
-  setWindowIcon(icon);
-  ApplyWindowLook(this);
+    : QDialog(nullptr, kToolWindowFlags), services_(services) {
+  setUpWindow(this, "frmAbout", QStringLiteral("About Vortane Rcon Utility"));
+  applyWindowLook(this);
   setFont(QApplication::font(this));  // the About box keeps the desktop's own font
-  setFixedSize(Twips(0, 0, 5730, 3555).size());
+  setFixedSize(twips(0, 0, 5730, 3555).size());
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picIcon"));
-  picture->setGeometry(Twips(240, 240, 480, 480));
-  picture->setPixmap(icon.pixmap(picture->size()));
+  picture->setGeometry(twips(240, 240, 480, 480));
+  picture->setPixmap(programIcon().pixmap(picture->size()));
 
   label("lblTitle", QStringLiteral("Vortane - Remote Console Utility"),
-        Twips(1050, 240, 3885, 480));
-  label("lblVersion", QStringLiteral("Version 1.01"), Twips(1050, 780, 3885, 225));
-  label("lblDescription", kDescription, Twips(1050, 1125, 3885, 1170));
-  label("lblDisclaimer", kDisclaimer, Twips(255, 2625, 3870, 465));
-  label("Label1", kReport, Twips(240, 3120, 3855, 255));
+        twips(1050, 240, 3885, 480));
+  label("lblVersion", QStringLiteral("Version 1.01"), twips(1050, 780, 3885, 225));
+  label("lblDescription", kDescription, twips(1050, 1125, 3885, 1170));
+  label("lblDisclaimer", kDisclaimer, twips(255, 2625, 3870, 465));
+  label("Label1", kReport, twips(240, 3120, 3855, 255));
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setGeometry(Twips(4245, 2625, 1260, 345));
+  ok->setGeometry(twips(4245, 2625, 1260, 345));
   ok->setDefault(true);  // Enter presses it; Esc closes the box the same way
   auto* systemInformation = new QPushButton(QStringLiteral("&System Info..."), this);
   systemInformation->setObjectName(QStringLiteral("cmdSysInfo"));
-  systemInformation->setGeometry(Twips(4260, 3075, 1245, 345));
+  systemInformation->setGeometry(twips(4260, 3075, 1245, 345));
   setTabOrder(ok, systemInformation);
   ok->setFocus();
 
@@ -105,8 +96,10 @@ void AboutBox::paintEvent(QPaintEvent* event) {
   // The two separator lines: brown, and the wider orange one just below it.
   QPainter painter(this);
   painter.setPen(QPen(kFrameColour, 1));
-  painter.drawLine(QPoint(90 / 15, lineY_), QPoint(5654 / 15, lineY_));
-  painter.fillRect(QRect(QPoint(105 / 15, lineY_ + 1), QPoint(5654 / 15, lineY_ + 2)), kTextColour);
+  const int right = rcon::pixelsFromTwips(5654);
+  painter.drawLine(QPoint(rcon::pixelsFromTwips(90), lineY_), QPoint(right, lineY_));
+  painter.fillRect(QRect(QPoint(rcon::pixelsFromTwips(105), lineY_ + 1), QPoint(right, lineY_ + 2)),
+                   kTextColour);
 }
 
 void AboutBox::startSystemInformation() {

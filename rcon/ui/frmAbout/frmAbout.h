@@ -3,6 +3,7 @@
 // system's own information tool.
 #include <QDialog>
 
+#include "core/WindowLayout.h"
 #include "ui/Services.h"
 
 class QLabel;
@@ -24,7 +25,7 @@ class AboutBox final : public QDialog {
   void startSystemInformation();
 
   Services services_;
-  int lineY_ = 2445 / 15;  // the separator lines' top
+  int lineY_ = rcon::pixelsFromTwips(2445);  // the separator lines' top
 };
 
 }  // namespace ui

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -13,19 +12,17 @@
 #include <QRadioButton>
 
 #include "platform/base/TextCodec.h"
+#include "ui/common/Geometry.h"
 #include "ui/common/Look.h"
+#include "ui/common/SaveAsKey.h"
+#include "ui/common/WindowSetup.h"
 #include "ui/frmMsgOptions/MessageListBox.h"
 
 namespace ui {
 namespace {
 
-// Design positions are in twips: 15 to the pixel.
-QRect Twips(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
-}
-
 // A focus change that is not the user leaving the box for another control of the dialog.
-bool StaysInBox(Qt::FocusReason reason) {
+bool staysInBox(Qt::FocusReason reason) {
   return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
          reason == Qt::MenuBarFocusReason;
 }
@@ -34,14 +31,9 @@ bool StaysInBox(Qt::FocusReason reason) {
 
 MessagingOptionsWindow::MessagingOptionsWindow(rcon::MessagingSettings& settings,
                                                const Services& services)
-    // No owner, so that disabling the main window leaves this one usable; a tool window keeps
-    // it out of the taskbar.
-    : QMainWindow(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, kToolWindowFlags),
       options_(settings, *this, *services.messageBox, *services.msgFileDialog, *services.files) {
-  setObjectName(QStringLiteral("frmMsgOptions"));
-  setWindowTitle(QStringLiteral("Server Messaging Options"));
-  setWindowIcon(QIcon(QStringLiteral(":/vortane-rcon.png")));
+  setUpWindow(this, "frmMsgOptions", QStringLiteral("Server Messaging Options"));
   createControls();
   createMenus();
   options_.load();
@@ -52,13 +44,12 @@ MessagingOptionsWindow::~MessagingOptionsWindow() = default;
 void MessagingOptionsWindow::createControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  ApplyWindowLook(this);
-  ApplyWindowLook(client);
+  applyWindowLook(this);
+  applyWindowLook(client);
   setCentralWidget(client);
-  client->setFixedSize(Twips(0, 0, 4950, 4110).size());
+  client->setFixedSize(twips(0, 0, 4950, 4110).size());
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  menuBar()->setPalette(QApplication::palette(menuBar()));
-  menuBar()->setFont(QApplication::font(menuBar()));
+  applyMenuBarLook(menuBar());
 
   // Frames first, so that the boxes they frame are drawn over them.
   auto frame = [client](const char* name, const QRect& box) {
@@ -66,9 +57,9 @@ void MessagingOptionsWindow::createControls() {
     shape->setObjectName(QString::fromLatin1(name));
     shape->setGeometry(box.adjusted(-1, -1, 1, 1));
   };
-  frame("Shape4", Twips(1215, 195, 1080, 285));
-  frame("Shape1", Twips(1215, 1170, 3600, 285));
-  frame("Shape2", Twips(135, 1815, 4680, 1605));
+  frame("Shape4", twips(1215, 195, 1080, 285));
+  frame("Shape1", twips(1215, 1170, 3600, 285));
+  frame("Shape2", twips(135, 1815, 4680, 1605));
 
   auto label = [client](const char* name, const QString& caption, const QRect& place,
                         Qt::Alignment align) {
@@ -77,44 +68,45 @@ void MessagingOptionsWindow::createControls() {
     l->setGeometry(place);
     l->setAlignment(align | Qt::AlignTop);
   };
-  label("Label1", QStringLiteral("Interval:"), Twips(120, 240, 975, 255), Qt::AlignRight);
-  label("Label3", QStringLiteral("Seconds"), Twips(1440, 645, 975, 255), Qt::AlignLeft);
-  label("Label4", QStringLiteral("Minutes"), Twips(1455, 885, 975, 255), Qt::AlignLeft);
-  label("Label2", QStringLiteral("File:"), Twips(120, 1200, 975, 255), Qt::AlignRight);
-  label("Label5", QStringLiteral("Type one message per line:"), Twips(120, 1560, 4695, 255),
+  label("Label1", QStringLiteral("Interval:"), twips(120, 240, 975, 255), Qt::AlignRight);
+  label("Label3", QStringLiteral("Seconds"), twips(1440, 645, 975, 255), Qt::AlignLeft);
+  label("Label4", QStringLiteral("Minutes"), twips(1455, 885, 975, 255), Qt::AlignLeft);
+  label("Label2", QStringLiteral("File:"), twips(120, 1200, 975, 255), Qt::AlignRight);
+  label("Label5", QStringLiteral("Type one message per line:"), twips(120, 1560, 4695, 255),
         Qt::AlignLeft);
 
   interval_ = new QLineEdit(QStringLiteral("5"), client);
   interval_->setObjectName(QStringLiteral("txtInterval"));
-  interval_->setGeometry(Twips(1215, 195, 1080, 285));
+  interval_->setGeometry(twips(1215, 195, 1080, 285));
   for (int i = 0; i < 2; ++i) {
     unitButtons_[i] = new QRadioButton(client);
     unitButtons_[i]->setObjectName(QStringLiteral("optInterval(%1)").arg(i));
-    unitButtons_[i]->setGeometry(Twips(1200, i == 0 ? 600 : 840, 255, 255));
+    unitButtons_[i]->setGeometry(twips(1200, i == 0 ? 600 : 840, 255, 255));
     // A click (or an arrow key, which clicks) chooses the unit; showing it at load does not.
     connect(unitButtons_[i], &QRadioButton::clicked, this, [this, i] { options_.unitChosen(i); });
   }
   unitButtons_[1]->setChecked(true);
   file_ = new QLineEdit(client);
   file_->setObjectName(QStringLiteral("txtFile"));
-  file_->setGeometry(Twips(1215, 1170, 3600, 285));
+  file_->setGeometry(twips(1215, 1170, 3600, 285));
   list_ = new MessageListBox(client);
   list_->setObjectName(QStringLiteral("txtText"));
-  list_->setGeometry(Twips(135, 1815, 4680, 1605));
+  list_->setGeometry(twips(135, 1815, 4680, 1605));
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   list_->setFrameShape(QFrame::NoFrame);
   list_->setTabChangesFocus(true);
   ok_ = new QPushButton(QStringLiteral("OK"), client);
   ok_->setObjectName(QStringLiteral("cmdOK"));
-  ok_->setGeometry(Twips(2520, 3600, 1095, 375));
+  ok_->setGeometry(twips(2520, 3600, 1095, 375));
   cancel_ = new QPushButton(QStringLiteral("&Cancel"), client);
   cancel_->setObjectName(QStringLiteral("cmdCancel"));
-  cancel_->setGeometry(Twips(3720, 3600, 1095, 375));
+  cancel_->setGeometry(twips(3720, 3600, 1095, 375));
 
   for (QWidget* box : std::initializer_list<QWidget*>{interval_, file_, list_}) {
-    ApplyBoxLook(box);
+    applyBoxLook(box);
     box->installEventFilter(this);
   }
+  reserveCtrlAForSaveAs(this);
   interval_->setFrame(false);
   file_->setFrame(false);
   for (QPushButton* button : {ok_, cancel_}) {
@@ -185,18 +177,9 @@ bool MessagingOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
       if (watched == interval_ || watched == file_) static_cast<QLineEdit*>(watched)->selectAll();
       break;
     case QEvent::FocusOut: {
-      if (StaysInBox(static_cast<QFocusEvent*>(event)->reason())) break;
+      if (staysInBox(static_cast<QFocusEvent*>(event)->reason())) break;
       if (watched == interval_) tidyInterval();
       if (watched == file_) file_->setCursorPosition(file_->text().size());
-      break;
-    }
-    case QEvent::ShortcutOverride: {
-      // A text box would take Ctrl+A for select-all; here it is Save As.
-      auto* key = static_cast<QKeyEvent*>(event);
-      if (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_A) {
-        event->ignore();
-        return true;
-      }
       break;
     }
     default:
@@ -223,8 +206,8 @@ void MessagingOptionsWindow::showFile(const std::string& path) {
 }
 
 void MessagingOptionsWindow::showUnit(std::int64_t unit) {
-  if (unit == 1) unitButtons_[0]->setChecked(true);
-  if (unit == 60) unitButtons_[1]->setChecked(true);
+  if (unit == rcon::kSecondsUnit) unitButtons_[0]->setChecked(true);
+  if (unit == rcon::kMinutesUnit) unitButtons_[1]->setChecked(true);
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <limits>
 
+#include "core/Defaults.h"
 #include "platform/base/TextCodec.h"
 #include "ui/common/Look.h"
 
@@ -23,7 +24,7 @@ ConnectionFields::ConnectionFields(QWidget* window, rcon::ServerSession& session
     octets[i] = box;
     connect(box, &QLineEdit::textChanged, this, [this, i] { octetChanged(i); });
   }
-  port = new QLineEdit(QStringLiteral("20100"), window);
+  port = new QLineEdit(QString::number(rcon::kDefaultServerPort), window);
   port->setObjectName(QStringLiteral("txtPort"));
   connect(port, &QLineEdit::textChanged, this,
           [this](const QString& text) { session_.setPortText(platform::FromQString(text)); });
@@ -48,7 +49,7 @@ ConnectionFields::ConnectionFields(QWidget* window, rcon::ServerSession& session
   // Only the octet boxes have a length limit; the others take whatever is typed or pasted.
   for (QLineEdit* box : {port, password, commandLine}) box->setMaxLength(kNoLengthLimit);
   for (QLineEdit* box : chain) {
-    ApplyBoxLook(box);
+    applyBoxLook(box);
     box->setFrame(false);
     box->installEventFilter(this);
   }

@@ -1,14 +1,16 @@
 #pragma once
-// The console txtReceive: a read-only view that paints only the visible rows of the core's
+// The console: a read-only view that paints only the visible rows of the core's
 // console buffer, so that the text is held once, as bytes, and an append costs the same however
 // long the console has grown. Long lines wrap at the view's width; tabs advance to every eighth
 // column; control bytes (a lone carriage return among them) are shown as nothing.
 #include <QAbstractScrollArea>
 #include <cstdint>
-#include <utility>
 
 #include "core/ConsoleBuffer.h"
 #include "core/ConsoleRows.h"
+#include "ui/frmRcon/ConsoleSelection.h"
+
+class QPainter;
 
 namespace ui {
 
@@ -27,7 +29,7 @@ class ConsoleView final : public QAbstractScrollArea {
   // The selected text as it would be copied; empty when nothing is selected.
   QString selectedText() const;
   bool hasSelection() const {
-    const auto [from, to] = selection();
+    const auto [from, to] = selection_.range(buffer_.size());
     return from < to;
   }
   void selectAll();
@@ -50,21 +52,25 @@ class ConsoleView final : public QAbstractScrollArea {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  static constexpr int kMargin = 2;  // pixels left of the first column
+
+  // Painting and scrolling (ConsoleView.cpp).
   void catchUp();
   void measureFont();
   void updateColumns();
   void updateScrollRange();
   int visibleRows() const;
   std::uint64_t topRow() const;
+  void paintRow(QPainter& painter, int screenRow, const rcon::RowCells& cells) const;
+
+  // Selection, keys and mouse (ConsoleViewInput.cpp).
   std::size_t caretAt(const QPoint& point);
-  std::pair<std::size_t, std::size_t> selection() const;
   void copyRange(std::size_t from, std::size_t to) const;
 
   const rcon::ConsoleBuffer& buffer_;
   rcon::ConsoleRows rows_;
   std::uint64_t generation_ = 0;
-  std::size_t anchor_ = 0;  // where the selection started
-  std::size_t caret_ = 0;   // where it ends; the two are equal when nothing is selected
+  ConsoleSelection selection_;
   bool dragging_ = false;
   qreal cellWidth_ = 1;
   int rowHeight_ = 1;

@@ -28,7 +28,7 @@ HelpPart::~HelpPart() {
 
 void HelpPart::show(QWidget* secondary) {
   open_ = secondary;
-  ShowPseudoModal(secondary, &mainWindow_);
+  showPseudoModal(secondary, &mainWindow_);
 }
 
 }  // namespace ui

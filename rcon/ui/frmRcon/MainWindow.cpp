@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QMenuBar>
 
 #include "platform/base/TextCodec.h"
 #include "ui/common/Look.h"
+#include "ui/common/SaveAsKey.h"
+#include "ui/common/WindowSetup.h"
 #include "ui/frmRcon/CommandHistoryKeys.h"
 #include "ui/frmRcon/ConnectionFields.h"
 #include "ui/frmRcon/ConsoleView.h"
@@ -16,18 +17,12 @@
 #include "ui/frmRcon/MessagingPart.h"
 #include "ui/frmRcon/ShellPart.h"
 
-// The icons live in the program's resources, which a static library does not register itself.
-static void registerResources() { Q_INIT_RESOURCE(resources); }
-
 namespace ui {
 
 MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, QWidget* parent)
     : QMainWindow(parent), session_(session), services_(services) {
   services_.messageBox = &session_.messageBoxes();
-  registerResources();
-  setObjectName(QStringLiteral("frmRcon"));
-  setWindowTitle(QStringLiteral("Vortane Remote Console"));
-  setWindowIcon(QIcon(QStringLiteral(":/vortane-rcon.png")));
+  setUpWindow(this, "frmRcon", QStringLiteral("Vortane Remote Console"));
   createControls();
   menus_ = createMainMenus(*this);
 
@@ -57,25 +52,23 @@ MainWindow::~MainWindow() {
 void MainWindow::createControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  ApplyWindowLook(client);
+  applyWindowLook(client);
   setCentralWidget(client);
   client->installEventFilter(this);
-  ApplyWindowLook(this);
-  // The menu bar keeps the desktop's own look.
-  menuBar()->setPalette(QApplication::palette(menuBar()));
-  menuBar()->setFont(QApplication::font(menuBar()));
-  menuBar()->setAutoFillBackground(true);
+  applyWindowLook(this);
+  applyMenuBarLook(menuBar());
 
   controls_ = createMainControls(client, session_);
   connect(controls_.commandLine, &QLineEdit::returnPressed, this, &MainWindow::commandEntered);
-  // Menu shortcuts win over the text boxes' own (Ctrl+A is Save As here, not select-all).
-  for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
+  reserveCtrlAForSaveAs(this);
 }
 
 void MainWindow::startUp() {
   messagingChanged();
-  const QString file = QDir::toNativeSeparators(services_.programDir + QDir::separator() +
-                                                QString::fromLatin1(rcon::kMessagingFileName));
+  const QString file =
+      QDir::toNativeSeparators(services_.programDir + QDir::separator() +
+                               QString::fromLatin1(rcon::kMessagingFileName.data(),
+                                                   qsizetype(rcon::kMessagingFileName.size())));
   session_.messaging().file = platform::PathFromQString(file);
   session_.loadMessagingList();
   // The window opens ready for the address, first box first.
@@ -131,15 +124,8 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == centralWidget() && event->type() == QEvent::Resize) {
-    if (shell_) shell_->windowResized();
-  } else if (event->type() == QEvent::ShortcutOverride) {
-    // A text box would take Ctrl+A for itself; the menu's shortcut comes first.
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_A) {
-      event->ignore();
-      return true;
-    }
+  if (watched == centralWidget() && event->type() == QEvent::Resize && shell_) {
+    shell_->windowResized();
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -30,7 +30,7 @@ void MessagingPart::openOptions() {
     return;
   }
   options_ = new MessagingOptionsWindow(session_.messaging(), services_);
-  ShowPseudoModal(options_, &mainWindow_);
+  showPseudoModal(options_, &mainWindow_);
 }
 
 void MessagingPart::showMenuState() {

@@ -8,26 +8,12 @@
 #include <QMainWindow>
 #include "core/WindowLayout.h"
 #include "platform/gui/TrayIcon.h"
+#include "ui/common/Geometry.h"
 #include "ui/common/Look.h"
-
 #include "ui/frmRcon/ConnectionFields.h"
 #include "ui/frmRcon/ConsoleView.h"
 
 namespace ui {
-namespace {
-
-void place(QWidget* widget, const rcon::Rect& r) {
-  widget->setGeometry(r.left, r.top, r.width, r.height);
-}
-
-// Labels are never clipped below their font's height (the design gives some less than a line).
-void placeLabel(QLabel* label, const rcon::Rect& r) {
-  const int needed =
-      label->wordWrap() ? label->heightForWidth(r.width) : label->fontMetrics().height();
-  place(label, {r.left, r.top, r.width, std::max(r.height, needed)});
-}
-
-}  // namespace
 
 ShellPart::ShellPart(QMainWindow& window, const MainControls& controls, platform::TrayIcon* tray,
                      const TrayActions& actions)

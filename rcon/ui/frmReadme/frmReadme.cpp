@@ -7,36 +7,25 @@
 
 #include "core/TextFile.h"
 #include "platform/base/TextCodec.h"
+#include "ui/common/Geometry.h"
 #include "ui/common/Look.h"
+#include "ui/common/WindowSetup.h"
 
 namespace ui {
-namespace {
 
-// Design units are twips, 15 to the pixel.
-QRect Twips(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
-}
-
-}  // namespace
-
-ReadmeWindow::ReadmeWindow(const Services& services)
-    // A tool window: a title and a close box only, and no entry in the task bar.
-    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint) {
-  setObjectName(QStringLiteral("frmReadme"));
-  setWindowTitle(QStringLiteral("Readme"));
-  setWindowIcon(QIcon(QStringLiteral(":/vortane-rcon.png")));
-  ApplyWindowLook(this);
-  setFixedSize(Twips(0, 0, 9030, 4125).size());
+ReadmeWindow::ReadmeWindow(const Services& services) : QDialog(nullptr, kToolWindowFlags) {
+  setUpWindow(this, "frmReadme", QStringLiteral("Readme"));
+  applyWindowLook(this);
+  setFixedSize(twips(0, 0, 9030, 4125).size());
 
   auto* frame = new Shape(this);
   frame->setObjectName(QStringLiteral("shpReadme"));
-  frame->setGeometry(Twips(105, 105, 8805, 3405));
+  frame->setGeometry(twips(105, 105, 8805, 3405));
 
   text_ = new QPlainTextEdit(this);
   text_->setObjectName(QStringLiteral("txtReadme"));
-  text_->setGeometry(Twips(120, 120, 8775, 3375));
-  ApplyBoxLook(text_);
+  text_->setGeometry(twips(120, 120, 8775, 3375));
+  applyBoxLook(text_);
   text_->setFrameShape(QFrame::NoFrame);
   text_->setReadOnly(true);
   // Locked, not dead: the reader can still move about, select and copy.
@@ -48,7 +37,7 @@ ReadmeWindow::ReadmeWindow(const Services& services)
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setGeometry(Twips(7800, 3600, 1095, 375));
+  ok->setGeometry(twips(7800, 3600, 1095, 375));
   ok->setAutoDefault(true);  // Enter presses it while it has the focus
   setTabOrder(ok, text_);
   ok->setFocus();

@@ -1,0 +1,49 @@
+// The console's socket when its usual local port is taken, as by a second copy of the program:
+// it binds another free port and still sends and receives.
+#include <QTest>
+#include <QUdpSocket>
+
+#include "platform/base/UdpSocket.h"
+
+namespace {
+
+class UdpSocketTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void anotherLocalPortWhenTheUsualOneIsTaken() {
+    // Taken here, or already by another program on this machine: either way it is taken.
+    QUdpSocket holder;
+    const bool held = holder.bind(QHostAddress::AnyIPv4, platform::UdpSocket::kLocalPort,
+                                  QAbstractSocket::DontShareAddress);
+    QVERIFY2(held || holder.error() == QAbstractSocket::AddressInUseError,
+             qPrintable(holder.errorString()));
+
+    platform::UdpSocket socket(nullptr, platform::UdpSocket::kLocalPort);
+    QVERIFY(socket.localPort() != 0 && socket.localPort() != platform::UdpSocket::kLocalPort);
+
+    QUdpSocket server;
+    QVERIFY(server.bind(QHostAddress::LocalHost, 0));
+    QVERIFY(socket.send("127.0.0.1", server.localPort(), "\xFF\xFF\xFF\xFFgetstatus").ok);
+    QVERIFY(server.waitForReadyRead(5000));
+    QHostAddress from;
+    quint16 fromPort = 0;
+    QByteArray request(256, '\0');
+    request.resize(server.readDatagram(request.data(), request.size(), &from, &fromPort));
+    QCOMPARE(request, QByteArray("\xFF\xFF\xFF\xFFgetstatus"));
+    QCOMPARE(fromPort, socket.localPort());
+
+    server.writeDatagram("\xFF\xFF\xFF\xFFprint\nok\n", QHostAddress::LocalHost, fromPort);
+    std::vector<platform::ReceivedDatagram> replies;
+    for (int i = 0; i < 100 && replies.empty(); ++i) {
+      QCoreApplication::processEvents();
+      replies = socket.drain();
+    }
+    QCOMPARE(replies.size(), 1u);
+    QCOMPARE(replies[0].bytes, std::string("\xFF\xFF\xFF\xFFprint\nok\n"));
+  }
+};
+
+}  // namespace
+
+QTEST_MAIN(UdpSocketTest)
+#include "udp_socket_test.moc"

@@ -2,6 +2,7 @@
 // and the About box's system-information button with this platform's real look-up.
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,6 +13,7 @@
 #include "fakes/TestWindow.h"
 #include "fakes/Typing.h"
 #include "platform/base/SysInfoServices.h"
+#include "rcon/Version.h"
 
 namespace {
 
@@ -62,6 +64,24 @@ class HelpTest : public QObject {
     if (key != 0) fakes::Press(Qt::Key(key));
     QVERIFY(QTest::qWaitFor([&] { return !help && t->window->isEnabled(); }));
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), t->window.get(), 5000);
+  }
+
+  // Installed, the program is in bin/ with no read-me beside it: the read-me comes from the
+  // package's document folder, found from the program's folder.
+  void readmeInstalled() {
+    const QDir prefix(t->programDir.path());
+    t->services.programDir = prefix.filePath(QStringLiteral("bin"));
+    const QString docDir = QDir::cleanPath(
+        t->services.programDir + '/' +
+        QString::fromLatin1(rcon::kDocDirFromBinDir.data(),
+                            static_cast<qsizetype>(rcon::kDocDirFromBinDir.size())));
+    QVERIFY(docDir.startsWith(prefix.path() + '/'));
+    QVERIFY(prefix.mkpath(t->services.programDir) && prefix.mkpath(docDir));
+    QVERIFY(t->files.write((docDir + "/Readme.txt").toStdString(), "installed\r\n").ok);
+    QPointer<QWidget> help = open(t->open().menus().mnuHelpReadme);
+    QVERIFY(help);
+    QCOMPARE(help->findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("installed\n"));
+    help->close();
   }
 
   // The About box is the only help window, fits its text, stays in reach, and its button starts

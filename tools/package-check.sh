@@ -20,13 +20,17 @@ passes=0
 failures=0
 
 cleanup() { # stops everything started, the last first
-  local status=$? i
+  local status=$? i log
   trap - EXIT
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
     kill "${pids[i]}" 2>/dev/null && timeout 5 tail --pid="${pids[i]}" -s 0.1 -f /dev/null || true
     kill -9 "${pids[i]}" 2>/dev/null || true
   done
-  ((status == 0)) || [ ! -s "$work/app.log" ] || { echo "program output:" && cat "$work/app.log"; } >&2
+  if ((status != 0)); then
+    for log in xvfb openbox app; do
+      [ ! -s "$work/$log.log" ] || { echo "$log output:" && cat "$work/$log.log"; } >&2
+    done
+  fi
   rm -rf "$work"
   exit "$status"
 }
@@ -105,18 +109,19 @@ check "the read-me is in share/doc, and none is beside the program" \
 exec 3>"$work/display"
 spawn xvfb Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp
 exec 3>&-
-until_true 10 test -s "$work/display" || die "Xvfb did not start"
+# A loaded machine can take seconds to start them: the waits are generous.
+until_true 30 test -s "$work/display" || die "Xvfb did not start"
 DISPLAY=":$(head -n1 "$work/display")"
 export DISPLAY QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 spawn openbox openbox
-until_true 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+until_true 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
   die "openbox did not start"
 
 start_program() { # starts the program and waits for its main window: sets app_pid and main
   spawn app "$root/usr/bin/$program"
   app_pid=$!
-  main=$(timeout 15 xdotool search --sync --onlyvisible --name '^Vortane Remote Console$' |
+  main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vortane Remote Console$' |
     head -n1) || die "the main window did not appear"
 }
 stop_program() {

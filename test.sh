@@ -2,10 +2,22 @@
 # Installs what is missing, builds, and runs every test through ctest.
 #   ./test.sh             the normal build (build/), a core-only build, and the desktop tray check
 #   ./test.sh --sanitize  the same tests built with AddressSanitizer and UBSan (build-sanitize/)
+#   ./test.sh --package   the Debian package from build/, checked (tools/package-check.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 rcon_install_packages poppler-utils xvfb xauth xdotool x11-utils openbox trayer iproute2 clang-format
+
+# --- the Debian package (issue 20) ---
+if [ "${1:-}" = "--package" ]; then
+  # build/ is the normal RelWithDebInfo build; cpack installs from it, stripped, into /usr.
+  rcon_install_packages dpkg-dev file lintian desktop-file-utils appstream scdoc systemd xvfb \
+    openbox xdotool xclip x11-utils
+  rcon_build build
+  tools/package-check.sh build
+  exit 0
+fi
+# --- end of the Debian package ---
 
 if [ "${1:-}" = "--sanitize" ]; then
   rcon_build build-sanitize -DRCON_SANITIZE=ON -DRCON_BENCH=OFF

@@ -8,6 +8,7 @@
 #include "core/MessageScheduler.h"
 #include "platform/base/QtFileStore.h"
 #include "platform/base/TextCodec.h"
+#include "rcon/Version.h"
 
 namespace cli {
 namespace {
@@ -107,7 +108,8 @@ Parsed ParseArguments(const QStringList& arguments) {
     return {std::nullopt, 0};
   }
   if (parser.isSet(QStringLiteral("version"))) {
-    std::printf("vortane-rcon %s\n", RCON_VERSION);
+    std::printf("vortane-rcon %.*s\n", static_cast<int>(rcon::kVersion.size()),
+                rcon::kVersion.data());
     return {std::nullopt, 0};
   }
 

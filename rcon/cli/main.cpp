@@ -5,11 +5,13 @@
 #include "cli/Messages.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
+#include "rcon/Version.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("vortane-rcon"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(RCON_VERSION));
+  QCoreApplication::setApplicationVersion(
+      QString::fromLatin1(rcon::kVersion.data(), static_cast<qsizetype>(rcon::kVersion.size())));
   const cli::Parsed parsed = cli::ParseArguments(QCoreApplication::arguments());
   if (!parsed.config) return parsed.exitNow;
   const cli::Config& config = *parsed.config;

@@ -3,6 +3,7 @@
 // finds is recorded, not run).
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -14,6 +15,7 @@
 #include "fakes/TestWindow.h"
 #include "fakes/Typing.h"
 #include "platform/base/SysInfoServices.h"
+#include "rcon/Version.h"
 
 namespace {
 
@@ -79,6 +81,25 @@ class HelpTest : public QObject {
     Settle();
     QVERIFY(!help && t->window->isEnabled());
     QCOMPARE(QApplication::activeWindow(), t->window.get());
+  }
+
+  // Installed, the program is in bin/ with no read-me beside it: the read-me comes from the
+  // package's document folder, found from the program's folder.
+  void readmeInstalled() {
+    const QDir prefix(t->programDir.path());
+    t->services.programDir = prefix.filePath(QStringLiteral("bin"));
+    const QString docDir = QDir::cleanPath(
+        t->services.programDir + '/' +
+        QString::fromLatin1(rcon::kDocDirFromBinDir.data(),
+                            static_cast<qsizetype>(rcon::kDocDirFromBinDir.size())));
+    QVERIFY(docDir.startsWith(prefix.path() + '/'));
+    QVERIFY(prefix.mkpath(t->services.programDir) && prefix.mkpath(docDir));
+    QVERIFY(t->files.write((docDir + "/Readme.txt").toStdString(), "installed\r\n").ok);
+    t->open();
+    QPointer<QWidget> help = open("mnuHelpReadme");
+    QVERIFY(help);
+    QCOMPARE(help->findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("installed\n"));
+    help->close();
   }
 
   // The About box is the only help window, fits its text, stays in reach, and its button starts

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/SysInfo.h"
+#include "rcon/Version.h"
 #include "ui/common/Geometry.h"
 #include "ui/common/Look.h"
 #include "ui/common/WindowSetup.h"
@@ -42,7 +43,13 @@ AboutBox::AboutBox(const Services& services)
 
   label("lblTitle", QStringLiteral("Vortane - Remote Console Utility"),
         twips(1050, 240, 3885, 480));
-  label("lblVersion", QStringLiteral("Version 1.01"), twips(1050, 780, 3885, 225));
+  const QString version =
+      QString::fromLatin1(rcon::kVersion.data(), static_cast<qsizetype>(rcon::kVersion.size()));
+  label("lblVersion",
+        QStringLiteral("Version %1. Free software under the GNU General Public License, "
+                       "version 3 or later.")
+            .arg(version),
+        twips(1050, 780, 3885, 225));
   label("lblDescription", kDescription, twips(1050, 1125, 3885, 1170));
   label("lblDisclaimer", kDisclaimer, twips(255, 2625, 3870, 465));
   label("Label1", kReport, twips(240, 3120, 3855, 255));

@@ -7,6 +7,7 @@
 
 #include "core/TextFile.h"
 #include "platform/base/TextCodec.h"
+#include "rcon/Version.h"
 #include "ui/common/Geometry.h"
 #include "ui/common/Look.h"
 #include "ui/common/WindowSetup.h"
@@ -51,6 +52,14 @@ void ReadmeWindow::loadReadme(const Services& services) {
                                                 QStringLiteral("Readme.txt"));
   rcon::ReadResult readme =
       services.files->read(platform::PathFromQString(file), rcon::kMaxOpenBytes);
+  if (!readme.ok()) {
+    // Installed, the program is in bin/ and the read-me in share/doc/vortane-rcon/.
+    const QString docDir = QString::fromLatin1(
+        rcon::kDocDirFromBinDir.data(), static_cast<qsizetype>(rcon::kDocDirFromBinDir.size()));
+    const QString installed = QDir::toNativeSeparators(QDir::cleanPath(
+        services.programDir + QLatin1Char('/') + docDir + QStringLiteral("/Readme.txt")));
+    readme = services.files->read(platform::PathFromQString(installed), rcon::kMaxOpenBytes);
+  }
   const QString text = readme.ok() ? platform::ToQString(readme.bytes) : QString(kUnreadable);
   text_->textCursor().insertText(text);
   // The reader starts at the top of the file.

@@ -1,5 +1,6 @@
 #pragma once
-// The read-me viewer: Readme.txt from the program's folder in a read-only console-styled box.
+// The read-me viewer: Readme.txt from the program's folder (else, installed, from the package's
+// document folder) in a read-only console-styled box.
 #include <QDialog>
 
 #include "ui/Services.h"

@@ -148,14 +148,14 @@ Parsed parseArguments(const QStringList& arguments) {
       positional[static_cast<qsizetype>(*dashDash)] == QLatin1String("--")) {
     positional.removeAt(static_cast<qsizetype>(*dashDash));
   }
-  rcon::CliChoices choices{.status = parser.isSet(d.status),
-                           .json = parser.isSet(d.json),
-                           .prometheus = parser.value(d.format) == QLatin1String("prometheus"),
-                           .messages = parser.isSet(d.messages),
-                           .interval = parser.isSet(d.interval),
-                           .words = {},
-                           .dashDash = dashDash,
-                           .inputIsTerminal = isatty(STDIN_FILENO) == 1};
+  rcon::CliChoices choices;
+  choices.status = parser.isSet(d.status);
+  choices.json = parser.isSet(d.json);
+  choices.prometheus = parser.value(d.format) == QLatin1String("prometheus");
+  choices.messages = parser.isSet(d.messages);
+  choices.interval = parser.isSet(d.interval);
+  choices.inputIsTerminal = isatty(STDIN_FILENO) == 1;
+  choices.dashDash = dashDash;
   for (const QString& word : positional) choices.words.push_back(platform::FromQString(word));
   const QString format = parser.value(d.format);
   if (format != QLatin1String("text") && format != QLatin1String("prometheus")) {

@@ -70,32 +70,47 @@ TEST(CliArguments, Numbers) {
 TEST(CliArguments, PlansTheRun) {
   using Words = std::vector<std::string>;
   using rcon::CliMode;
+  struct Flags {
+    bool status, json, prometheus, messages, interval, terminal;
+  };
   struct Case {
-    rcon::CliChoices choices;
+    Flags flags;
+    Words words;
+    std::optional<std::size_t> dashDash;
     std::optional<CliMode> mode;  // nullopt: a usage error
     Words targets, command;
   };
+  const Flags none{}, status{.status = true}, terminal{.terminal = true}, json{.json = true};
   const Case cases[] = {
-      {{.words = {"h", "say", "hi"}}, CliMode::Command, {"h"}, {"say", "hi"}},
-      {{.words = {"h"}}, CliMode::Stdin, {"h"}, {}},
-      {{.words = {"h"}, .dashDash = {}, .inputIsTerminal = true}, CliMode::Shell, {"h"}, {}},
-      {{.words = {"a", "b", "-x"}, .dashDash = 2}, CliMode::Command, {"a", "b"}, {"-x"}},
-      {{.status = true, .words = {"a", "b"}}, CliMode::Status, {"a", "b"}, {}},
-      {{.status = true, .prometheus = true, .words = {"a"}}, CliMode::Status, {"a"}, {}},
-      {{.messages = true, .interval = true, .words = {"a"}}, CliMode::Messages, {"a"}, {}},
-      {{.json = true, .words = {"a", "x"}}, CliMode::Command, {"a"}, {"x"}},
-      {{.words = {"h", "-x"}}, {}, {}, {}},  // an option after the server, without "--"
-      {{.words = {"a", "x"}, .dashDash = 0}, {}, {}, {}},
-      {{.words = {}}, {}, {}, {}},
-      {{.json = true, .words = {"a"}}, {}, {}, {}},
-      {{.prometheus = true, .words = {"a", "x"}}, {}, {}, {}},
-      {{.status = true, .json = true, .prometheus = true, .words = {"a"}}, {}, {}, {}},
-      {{.interval = true, .words = {"a", "x"}}, {}, {}, {}},
-      {{.status = true, .messages = true, .words = {"a"}}, {}, {}, {}},
-      {{.status = true, .words = {"a", "x"}, .dashDash = 1}, {}, {}, {}},
+      {none, {"h", "say", "hi"}, {}, CliMode::Command, {"h"}, {"say", "hi"}},
+      {none, {"h"}, {}, CliMode::Stdin, {"h"}, {}},
+      {terminal, {"h"}, {}, CliMode::Shell, {"h"}, {}},
+      {none, {"a", "b", "-x"}, 2, CliMode::Command, {"a", "b"}, {"-x"}},
+      {status, {"a", "b"}, {}, CliMode::Status, {"a", "b"}, {}},
+      {{.status = true, .prometheus = true}, {"a"}, {}, CliMode::Status, {"a"}, {}},
+      {{.messages = true, .interval = true}, {"a"}, {}, CliMode::Messages, {"a"}, {}},
+      {json, {"a", "x"}, {}, CliMode::Command, {"a"}, {"x"}},
+      {none, {"h", "-x"}, {}, {}, {}, {}},  // an option after the server, without "--"
+      {none, {"a", "x"}, 0, {}, {}, {}},
+      {none, {}, {}, {}, {}, {}},
+      {json, {"a"}, {}, {}, {}, {}},
+      {{.prometheus = true}, {"a", "x"}, {}, {}, {}, {}},
+      {{.status = true, .json = true, .prometheus = true}, {"a"}, {}, {}, {}, {}},
+      {{.interval = true}, {"a", "x"}, {}, {}, {}, {}},
+      {{.status = true, .messages = true}, {"a"}, {}, {}, {}, {}},
+      {status, {"a", "x"}, 1, {}, {}, {}},
   };
   for (const Case& c : cases) {
-    const rcon::CliPlan plan = rcon::planRun(c.choices);
+    rcon::CliChoices choices;
+    choices.status = c.flags.status;
+    choices.json = c.flags.json;
+    choices.prometheus = c.flags.prometheus;
+    choices.messages = c.flags.messages;
+    choices.interval = c.flags.interval;
+    choices.inputIsTerminal = c.flags.terminal;
+    choices.words = c.words;
+    choices.dashDash = c.dashDash;
+    const rcon::CliPlan plan = rcon::planRun(choices);
     EXPECT_EQ(plan.error.empty() ? std::optional(plan.mode) : std::nullopt, c.mode) << plan.error;
     if (c.mode) EXPECT_TRUE(plan.targets == c.targets && plan.command == c.command);
   }

@@ -71,7 +71,8 @@ TEST(CliArguments, PlansTheRun) {
   using Words = std::vector<std::string>;
   using rcon::CliMode;
   struct Flags {
-    bool status, json, prometheus, messages, interval, terminal;
+    bool status = false, json = false, prometheus = false, messages = false, interval = false,
+         terminal = false;
   };
   struct Case {
     Flags flags;

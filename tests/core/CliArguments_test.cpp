@@ -113,7 +113,9 @@ TEST(CliArguments, PlansTheRun) {
     choices.dashDash = c.dashDash;
     const rcon::CliPlan plan = rcon::planRun(choices);
     EXPECT_EQ(plan.error.empty() ? std::optional(plan.mode) : std::nullopt, c.mode) << plan.error;
-    if (c.mode) EXPECT_TRUE(plan.targets == c.targets && plan.command == c.command);
+    if (c.mode) {
+      EXPECT_TRUE(plan.targets == c.targets && plan.command == c.command);
+    }
   }
 }
 

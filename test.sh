@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
-rcon_install_packages poppler-utils xvfb xauth xdotool x11-utils openbox trayer iproute2 clang-format
+rcon_install_packages poppler-utils xvfb xauth xdotool x11-utils openbox trayer iproute2 clang-format \
+  gnome-keyring dbus libsecret-tools
 
 if [ "${1:-}" = "--sanitize" ]; then
   rcon_build build-sanitize -DRCON_SANITIZE=ON -DRCON_BENCH=OFF

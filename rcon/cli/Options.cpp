@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/Passwords.h"
@@ -204,7 +205,10 @@ Parsed parseArguments(const QStringList& arguments) {
 
   SavedServers saved;
   QtHostResolver resolver;
-  const rcon::ResolvedTargets targets = rcon::resolveTargets(plan.targets, resolver, saved.book());
+  const bool anySaved = std::any_of(plan.targets.begin(), plan.targets.end(),
+                                    [](const std::string& t) { return t.starts_with('@'); });
+  const rcon::ResolvedTargets targets =
+      rcon::resolveTargets(plan.targets, resolver, anySaved ? saved.list() : nullptr);
   if (!targets.error.empty()) return runError(targets.error);
   if (targets.targets.size() > 1 &&
       (plan.mode == rcon::CliMode::Messages || plan.mode == rcon::CliMode::Shell ||
@@ -230,8 +234,7 @@ Parsed parseArguments(const QStringList& arguments) {
     destination.sender =
         rcon::senderName(destination.address.toString().toStdString(), target.port);
     if (needsPassword) {
-      const PasswordResult password =
-          shared.password ? shared : serverPassword(target, saved.secrets());
+      const PasswordResult password = shared.password ? shared : serverPassword(target, &saved);
       if (!password.password) return runError(password.error);
       destination.password = *password.password;
     }

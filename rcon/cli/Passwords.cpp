@@ -50,8 +50,8 @@ PasswordResult readPasswordFile(const QString& path) {
   return {scriptBytes(QByteArray::fromStdString(password)), {}};
 }
 
-PasswordResult runPasswordCommand(const rcon::SavedServer& server) {
-  const std::optional<std::vector<std::string>> words = rcon::splitWords(server.passwordCommand);
+PasswordResult runPasswordCommand(const rcon::SavedServer& server, const std::string& command) {
+  const std::optional<std::vector<std::string>> words = rcon::splitWords(command);
   const std::string what = "the password command of @" + server.name;
   if (!words || words->empty())
     return {std::nullopt, what + " cannot be read (a quote left open?)"};
@@ -107,7 +107,10 @@ PasswordResult serverPassword(const rcon::ResolvedTarget& target, SecretSource* 
       return {std::move(secret), {}};
     }
   }
-  if (!target.saved->passwordCommand.empty()) return runPasswordCommand(*target.saved);
+  const auto command = target.saved->options.find(rcon::kPasswordCommandOption);
+  if (command != target.saved->options.end() && !command->second.empty()) {
+    return runPasswordCommand(*target.saved, command->second);
+  }
   return {std::nullopt, missing + ", or save one for it"};
 }
 

@@ -2,9 +2,11 @@
 // The window's saved servers and their passwords, for "@NAME", "@GROUP" and "@all"; and host
 // names looked up through the system's resolver.
 #include <memory>
+#include <optional>
 
 #include "cli/Passwords.h"
 #include "core/CliTargets.h"
+#include "core/ServerList.h"
 
 namespace cli {
 
@@ -13,18 +15,19 @@ class QtHostResolver final : public rcon::HostResolver {
   std::vector<std::string> addresses(const std::string& name) override;
 };
 
-class SavedServers final {
+class SavedServers final : public SecretSource {
  public:
-  SavedServers();
-  ~SavedServers();
+  // The servers file, read at the first call; null when it cannot be read (said on standard
+  // error). Entries the file holds broken are left out, with a note.
+  const rcon::ServerList* list();
 
-  // Null when no servers file could be read.
-  rcon::SavedServerBook* book();
-  SecretSource* secrets();
+  // From the desktop's secret store; a store that does not answer is said once.
+  std::optional<std::string> secret(const std::string& serverName) override;
 
  private:
-  struct Parts;
-  std::unique_ptr<Parts> parts_;
+  std::optional<rcon::ServerList> list_;
+  bool read_ = false;
+  bool storeNoted_ = false;
 };
 
 }  // namespace cli

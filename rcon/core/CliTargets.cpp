@@ -11,7 +11,8 @@ namespace {
 
 class Resolution final {
  public:
-  Resolution(HostResolver& resolver, SavedServerBook* book) : resolver_(resolver), book_(book) {}
+  Resolution(HostResolver& resolver, const ServerList* servers)
+      : resolver_(resolver), servers_(servers) {}
 
   bool add(const std::string& text);
   ResolvedTargets result() { return {std::move(targets_), std::move(error_)}; }
@@ -26,7 +27,7 @@ class Resolution final {
   }
 
   HostResolver& resolver_;
-  SavedServerBook* book_;
+  const ServerList* servers_;
   std::map<std::string, std::string> resolved_;  // host name -> address
   std::set<std::string> taken_;                  // senderName of each target
   std::vector<ResolvedTarget> targets_;
@@ -41,30 +42,20 @@ bool Resolution::add(const std::string& text) {
 }
 
 bool Resolution::addSaved(const std::string& name) {
-  if (book_ == nullptr) return fail("no saved servers to look up @" + name + " in");
-  std::vector<std::string> names;
-  if (name == "all") {
-    names = book_->names();
-    if (names.empty()) return fail("@all: no server is saved");
-  } else if (book_->server(name)) {
-    names.push_back(name);
-  } else if (std::optional<std::vector<std::string>> group = book_->group(name)) {
-    names = *group;
-    if (names.empty()) return fail("the group @" + name + " is empty");
-  } else {
+  if (servers_ == nullptr) return fail("no saved servers to look up @" + name + " in");
+  const std::vector<const SavedServer*> named = servers_->resolve(name);
+  if (named.empty()) {
+    if (name == kAllServers) return fail("@all: no server is saved");
     return fail("no saved server or group is called @" + name);
   }
-  for (const std::string& member : names) {
-    const std::optional<SavedServer> server = book_->server(member);
-    if (!server) return fail("the group @" + name + " names " + member + ", which is not saved");
-    const CliTargetResult parsed = parseTarget(
-        server->host.find(':') != std::string::npos ? '[' + server->host + ']' : server->host);
+  for (const SavedServer* server : named) {
+    const CliTargetResult parsed = parseTarget(server->host);
     if (!parsed.target || parsed.target->kind == HostKind::Saved) {
-      return fail("@" + member + ": " + parsed.error);
+      return fail("@" + server->name + ": " + parsed.error);
     }
     CliTarget target = *parsed.target;
-    if (server->port != 0) target.port = server->port;
-    if (!addServer('@' + member, target, server)) return false;
+    target.port = server->port;
+    if (!addServer('@' + server->name, target, *server)) return false;
   }
   return true;
 }
@@ -93,8 +84,8 @@ bool Resolution::addServer(const std::string& label, const CliTarget& target,
 }  // namespace
 
 ResolvedTargets resolveTargets(const std::vector<std::string>& texts, HostResolver& resolver,
-                               SavedServerBook* book) {
-  Resolution resolution(resolver, book);
+                               const ServerList* servers) {
+  Resolution resolution(resolver, servers);
   for (const std::string& text : texts) {
     if (!resolution.add(text)) break;
   }

@@ -120,7 +120,12 @@ void BM_FleetStatus(benchmark::State& state) {
     state.SetIterationTime(seconds);
   }
 }
-BENCHMARK(BM_FleetStatus)->Arg(1)->Arg(200)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_FleetStatus)
+    ->Arg(1)
+    ->Arg(200)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 // One command with a reply split over two datagrams: the end marker against the quiet rule,
 // in one run. Goal: under 0.15 of the quiet rule's time, with the same output.
@@ -150,7 +155,10 @@ void BM_EndMarkerAgainstQuietRule(benchmark::State& state) {
     state.counters["ratio_to_quiet_rule"] = markerTotal / quietTotal;
   }
 }
-BENCHMARK(BM_EndMarkerAgainstQuietRule)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_EndMarkerAgainstQuietRule)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 }  // namespace
 

@@ -30,7 +30,7 @@ void defang(QString& text) {
 
 std::string shown(std::string_view bytes, bool colour) {
   QByteArray out;
-  out.reserve(static_cast<qsizetype>(bytes.size() + bytes.size() / 4));
+  out.reserve(static_cast<qsizetype>(bytes.size()) + static_cast<qsizetype>(bytes.size() / 4));
   int current = rcon::kDefaultColour;
   for (const rcon::ColourSpan& span : rcon::colourSpans(bytes)) {
     if (colour && span.colour != current) {

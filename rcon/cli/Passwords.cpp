@@ -16,7 +16,7 @@ namespace cli {
 namespace {
 
 constexpr const char* kPasswordVariable = "VORTANE_RCON_PASSWORD";
-constexpr std::size_t kMaxPasswordFileBytes = 64 * 1024;
+constexpr std::size_t kMaxPasswordFileBytes = std::size_t{64} * 1024;
 constexpr int kCommandTimeoutMs = 60000;
 
 // Reads up to the first line end, so that a pipe or a FIFO works as well as a file.
@@ -37,9 +37,10 @@ PasswordResult readPasswordFile(const QString& path) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      const std::string reason = std::strerror(errno);
+      std::string error = "cannot read the password file " + name + ": ";
+      error += std::strerror(errno);
       ::close(fd);
-      return {std::nullopt, "cannot read the password file " + name + ": " + reason};
+      return {std::nullopt, error};
     }
     if (n == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(n));

@@ -56,6 +56,12 @@ struct Definitions {
                               "FILE"};
   QCommandLineOption interval{
       "interval", "With --messages: SECONDS between two messages (default 120).", "SECONDS", "120"};
+  // For the shell completions: every @NAME the servers file gives, one a line.
+  QCommandLineOption listSaved = [] {
+    QCommandLineOption option("list-saved", "Print every saved @NAME and @GROUP.");
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+  }();
 };
 
 void describe(QCommandLineParser& parser, const Definitions& d) {
@@ -71,7 +77,7 @@ void describe(QCommandLineParser& parser, const Definitions& d) {
   parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
   parser.addOptions({d.password, d.passwordFile, d.status, d.json, d.format, d.raw, d.color,
                      d.quiet, d.endMarker, d.noEndMarker, d.timeout, d.deadline, d.pace, d.messages,
-                     d.interval});
+                     d.interval, d.listSaved});
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument("SERVER", "Where to send; port 20100 if none is given.",
@@ -138,6 +144,20 @@ Parsed parseArguments(const QStringList& arguments) {
   if (parser.isSet(QStringLiteral("version"))) {
     Output output(true, false);
     output.plain(std::string("vortane-rcon ") + RCON_VERSION + "\n");
+    return {std::nullopt,
+            output.error().empty() ? 0 : static_cast<int>(rcon::CliExit::OutputFailed)};
+  }
+
+  if (parser.isSet(d.listSaved)) {
+    SavedServers saved;
+    std::string names;
+    if (const rcon::ServerList* list = saved.list()) {
+      for (const rcon::SavedServer& server : list->servers()) names += '@' + server.name + '\n';
+      for (const rcon::ServerGroup& group : list->groups()) names += '@' + group.name + '\n';
+      names += "@all\n";
+    }
+    Output output(true, false);
+    output.plain(names);
     return {std::nullopt,
             output.error().empty() ? 0 : static_cast<int>(rcon::CliExit::OutputFailed)};
   }

@@ -3,6 +3,7 @@
 // the password command, and the environment before both.
 #include <unistd.h>
 
+#include <QProcess>
 #include <QTest>
 
 #include "cli/AnsweringServer.h"
@@ -73,6 +74,19 @@ class SavedServersTest : public QObject {
     QVERIFY(west.received.contains("rcon west-\xE9 who"));
     const QString errors = clitest::schemaErrors(all.out);
     QVERIFY2(errors.isEmpty(), qPrintable(errors));
+    // bash completes the saved names and groups.
+    QProcess bash;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), QStringLiteral(RCON_BINARY_DIR ":") +
+                                                   environment.value(QStringLiteral("PATH")));
+    bash.setProcessEnvironment(environment);
+    bash.start(QStringLiteral("bash"),
+               {"-c",
+                ". \"$0\"; COMP_WORDS=(vortane-rcon @e); COMP_CWORD=1; _vortane_rcon; "
+                "printf '%s\\n' \"${COMPREPLY[@]}\"",
+                RCON_SOURCE_DIR "/rcon/cli/completions/vortane-rcon.bash"});
+    QVERIFY(bash.waitForFinished(10000));
+    QCOMPARE(bash.readAllStandardOutput(), QByteArray("@east\n@eu\n"));
     const auto unknown = serve({"@nobody", "x"});
     QVERIFY(unknown.code == 2 && unknown.err.contains("no saved server or group is called"));
   }

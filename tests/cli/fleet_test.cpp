@@ -1,9 +1,12 @@
 // vortane-rcon end to end against answering fakes on 127.0.0.1 and ::1: host names, fleets in
 // text and JSON, the end marker, the deadline, colour and write errors.
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "cli/AnsweringServer.h"
@@ -149,6 +152,26 @@ class FleetTest : public QObject {
     const auto full = serve(c, {}, {}, QStringLiteral("/dev/full"));
     QVERIFY2(full.code == 4 && full.err.contains("cannot write to standard output"), full.err);
     QCOMPARE(serve({"--help"}, {}, {}, QStringLiteral("/dev/full")).code, 4);
+  }
+
+  void messagesAsJson() {
+    AnsweringServer server;
+    QTemporaryDir dir;
+    QFile list(dir.filePath(QStringLiteral("m.txt")));
+    QVERIFY(list.open(QIODevice::WriteOnly) && list.write("Caf\xE9\n") > 0);
+    list.close();
+    QProcess cli;
+    cli.start(
+        QStringLiteral(RCON_BINARY_DIR "/vortane-rcon"),
+        {"-p", "pw", "--json", "--messages", list.fileName(), "--interval", "1", server.target()});
+    QDeadlineTimer deadline(10000);
+    while (server.received.isEmpty() && !deadline.hasExpired()) QTest::qWait(5);
+    cli.terminate();
+    QVERIFY(cli.waitForFinished(10000) && cli.exitCode() == 0);
+    const QByteArray out = cli.readAllStandardOutput();
+    QVERIFY2(out.contains(R"("message":"Café")"), out.constData());  // the file is 8-bit
+    const QString errors = clitest::schemaErrors(out);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors));
   }
 
   // "--" ends the options: a command may begin with "-". --help-all is help, and sends nothing.

@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
-rcon_install_packages poppler-utils xvfb xauth xdotool x11-utils openbox trayer iproute2 clang-format
+rcon_install_packages poppler-utils xvfb xauth xdotool x11-utils openbox trayer iproute2 clang-format \
+  gnome-keyring dbus libsecret-tools
 
 # --- the Debian package (issue 20) ---
 if [ "${1:-}" = "--package" ]; then

@@ -5,7 +5,8 @@ set -euo pipefail
 
 rcon_install_packages() {
   local wanted=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
-                libbenchmark-dev fonts-dejavu-core "$@")
+                libbenchmark-dev fonts-dejavu-core pkg-config libedit-dev nlohmann-json3-dev
+                qtkeychain-qt6-dev python3-jsonschema "$@")
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

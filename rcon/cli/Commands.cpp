@@ -2,26 +2,28 @@
 
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/Exchange.h"
+#include "cli/Formats.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
-#include "cli/StatusJson.h"
+#include "core/CliFleet.h"
 #include "core/CliText.h"
 #include "core/Protocol.h"
 #include "core/StatusReport.h"
-#include "platform/base/UdpSocket.h"
 
 namespace cli {
 namespace {
 
 using rcon::CliExit;
+using rcon::ReplyExchange;
 
 // No datagram can carry more; a longer line could never be sent.
 constexpr std::size_t kMaxLineBytes = 65507;
 
-std::string Seconds(std::uint32_t ms) {
+std::string seconds(std::uint32_t ms) {
   std::string text = std::to_string(ms / 1000);
   if (ms % 1000 != 0) {
     std::string fraction = std::to_string(1000 + ms % 1000).substr(1);
@@ -31,24 +33,54 @@ std::string Seconds(std::uint32_t ms) {
   return text + " s";
 }
 
-void NoReply(const Config& config) {
-  Note("no reply from " + SenderName(config.target) + " within " +
-       Seconds(config.limits.timeoutMs));
+// Why an exchange brought no usable reply; empty when it did.
+std::string failure(const Config& config, const ReplyExchange& exchange) {
+  switch (rcon::exitFor(exchange)) {
+    case CliExit::NoReply:
+      if (exchange.ending() == ReplyExchange::Ending::None) return "the request was not sent";
+      if (exchange.ending() == ReplyExchange::Ending::Deadline) {
+        return "the reply was still coming after " + seconds(config.limits.deadlineMs);
+      }
+      return "no reply within " + seconds(config.limits.timeoutMs);
+    case CliExit::BadPassword:
+      return "the server refused the password";
+    default:
+      return {};
+  }
 }
 
-// Prints the reply and says what it means for the exit status.
-CliExit Show(const Config& config, const ExchangeResult& result, Output& output) {
-  if (!result.sent) return CliExit::NoReply;
-  if (!result.replied) {
-    NoReply(config);
-    return CliExit::NoReply;
+// "=== @ctf-east (10.0.0.5:20100)": a fleet's output comes in groups under such lines.
+std::string header(const Destination& server) {
+  std::string line = "=== " + server.label;
+  if (server.label != server.sender) line += " (" + server.sender + ')';
+  return line + '\n';
+}
+
+Ask commandAsk(const Config& config, const Destination& server, const std::string& command) {
+  return {&server, rcon::rconRequest(server.password, command), false,
+          config.endMarker ? newEndMarker() : std::string()};
+}
+
+// Prints one command's reply as the options ask and returns what it means for the exit status.
+CliExit showReply(const Config& config, const Destination& server, const std::string& command,
+                  const ReplyExchange& exchange, Output& output) {
+  const CliExit exit = rcon::exitFor(exchange);
+  const std::string why = failure(config, exchange);
+  const bool fleet = config.servers.size() > 1;
+  if (!why.empty()) note(server.label + ": " + why);
+  if (config.json) {
+    Json line = {{"server", server.label}, {"ok", why.empty()}, {"command", utf8(command)}};
+    if (exchange.replied()) {
+      line["reply"] = utf8(exchange.text());
+      line["elapsed_ms"] = exchange.elapsedMs();
+    }
+    if (!why.empty()) line["error"] = why;
+    output.plain(jsonLine(line));
+    return exit;
   }
-  output.text(result.text);
-  if (rcon::IsBadPassword(result.text)) {
-    Note("the server refused the password");
-    return CliExit::BadPassword;
-  }
-  return CliExit::Reply;
+  if (fleet && !output.raw() && exchange.replied()) output.plain(header(server));
+  if (!exchange.text().empty()) output.text(exchange.text());
+  return exit;
 }
 
 struct Line {
@@ -57,7 +89,7 @@ struct Line {
 };
 
 // One line of standard input without its line end; nothing at the end of the input.
-std::optional<Line> ReadLine(std::FILE* in) {
+std::optional<Line> readLine(std::FILE* in) {
   Line line;
   bool any = false;
   for (int c = std::getc(in); c != EOF; c = std::getc(in)) {
@@ -70,7 +102,7 @@ std::optional<Line> ReadLine(std::FILE* in) {
     }
   }
   if (!any) {
-    if (std::ferror(in)) Note("cannot read standard input");
+    if (std::ferror(in)) note("cannot read standard input");
     return std::nullopt;
   }
   if (line.bytes.ends_with('\r')) line.bytes.pop_back();
@@ -79,24 +111,30 @@ std::optional<Line> ReadLine(std::FILE* in) {
 
 }  // namespace
 
-int RunCommand(const Config& config, Output& output) {
-  platform::UdpSocket socket(nullptr, 0);
-  const ExchangeResult result =
-      Exchange(socket, config.target, rcon::rconRequest(config.password, config.command),
-               config.limits, false);
-  return static_cast<int>(Show(config, result, output));
+int runCommand(const Config& config, Output& output) {
+  Network network;
+  std::vector<Ask> asks;
+  for (const Destination& server : config.servers) {
+    asks.push_back(commandAsk(config, server, config.command));
+  }
+  CliExit worst = CliExit::Reply;
+  exchangeAll(network, asks, config.limits, [&](std::size_t i, const ReplyExchange& exchange) {
+    worst = std::max(worst, showReply(config, config.servers[i], config.command, exchange, output));
+  });
+  return static_cast<int>(worst);
 }
 
-int RunStdin(const Config& config, Output& output) {
-  platform::UdpSocket socket(nullptr, 0);
+int runStdin(const Config& config, Output& output) {
+  const Destination& server = config.servers.front();
+  Network network;
   CliExit worst = CliExit::Reply;
   QElapsedTimer sinceSend;
   std::size_t number = 0;
-  while (const std::optional<Line> line = ReadLine(stdin)) {
+  while (const std::optional<Line> line = readLine(stdin)) {
     ++number;
     if (line->tooLong) {
-      Note("line " + std::to_string(number) + " is too long to send; skipped");
-      worst = CliExit::NoReply;
+      note("line " + std::to_string(number) + " is too long to send; skipped");
+      worst = std::max(worst, CliExit::NoReply);
       continue;
     }
     if (line->bytes.empty()) continue;
@@ -104,36 +142,61 @@ int RunStdin(const Config& config, Output& output) {
     if (sinceSend.isValid() && sinceSend.elapsed() < config.paceMs) {
       QThread::msleep(static_cast<unsigned long>(config.paceMs - sinceSend.elapsed()));
     }
-    PrintLate(socket, config.target, output);
-    const std::string command = ScriptBytes(QByteArray::fromStdString(line->bytes));
+    const std::string late = takeLate(network, server);
+    if (!late.empty() && !config.json) output.text(late);
+    const std::string command = scriptBytes(QByteArray::fromStdString(line->bytes));
     sinceSend.start();
-    const ExchangeResult result = Exchange(
-        socket, config.target, rcon::rconRequest(config.password, command), config.limits, false);
-    const CliExit exit = Show(config, result, output);
+    CliExit exit = CliExit::Reply;
+    exchangeAll(network, {commandAsk(config, server, command)}, config.limits,
+                [&](std::size_t, const ReplyExchange& exchange) {
+                  exit = showReply(config, server, command, exchange, output);
+                });
     // The password will not get better: stop at once.
     if (exit == CliExit::BadPassword) return static_cast<int>(exit);
-    if (exit == CliExit::NoReply) worst = exit;
+    worst = std::max(worst, exit);
   }
   return static_cast<int>(worst);
 }
 
-int RunStatus(const Config& config, Output& output) {
-  platform::UdpSocket socket(nullptr, 0);
-  const ExchangeResult result =
-      Exchange(socket, config.target, std::string(rcon::kStatusRequest), config.limits, true);
-  if (!result.sent) return static_cast<int>(CliExit::NoReply);
-  if (!result.replied) {
-    NoReply(config);
-    return static_cast<int>(CliExit::NoReply);
+int runStatus(const Config& config, Output& output) {
+  Network network;
+  std::vector<Ask> asks;
+  for (const Destination& server : config.servers) {
+    asks.push_back({&server, std::string(rcon::kStatusRequest), true, {}});
   }
-  const rcon::StatusReply reply = rcon::parseStatusResponse(result.text);
-  if (!reply.complete) Note("the status reply is not laid out as usual; shown as far as it goes");
-  if (config.json) {
-    output.bytes(StatusJson(reply));
-  } else {
-    output.text(rcon::JoinAsLines(rcon::formatStatusReport(reply)));
-  }
-  return static_cast<int>(CliExit::Reply);
+  const bool fleet = config.servers.size() > 1;
+  CliExit worst = CliExit::Reply;
+  std::vector<ServerStatus> metrics;
+  exchangeAll(network, asks, config.limits, [&](std::size_t i, const ReplyExchange& exchange) {
+    const Destination& server = config.servers[i];
+    const std::string why = failure(config, exchange);
+    worst = std::max(worst, rcon::exitFor(exchange));
+    std::optional<rcon::StatusReply> reply;
+    if (why.empty()) {
+      reply = rcon::parseStatusResponse(exchange.text());
+      if (!reply->complete) {
+        note(server.label + ": the status reply is not laid out as usual; shown as far as it goes");
+      }
+    } else {
+      note(server.label + ": " + why);
+    }
+    if (config.prometheus) {
+      metrics.push_back({server.label, reply});
+    } else if (config.json) {
+      if (!fleet) {
+        if (reply) output.plain(jsonLine(statusJson(*reply)));
+      } else {
+        Json line = {{"server", server.label}, {"ok", reply.has_value()}};
+        line[reply ? "status" : "error"] = reply ? statusJson(*reply) : Json(why);
+        output.plain(jsonLine(line));
+      }
+    } else if (reply) {
+      if (fleet) output.plain(header(server));
+      output.text(rcon::joinAsLines(rcon::formatStatusReport(*reply)));
+    }
+  });
+  if (config.prometheus) output.plain(prometheusMetrics(metrics));
+  return static_cast<int>(worst);
 }
 
 }  // namespace cli

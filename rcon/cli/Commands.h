@@ -1,13 +1,13 @@
 #pragma once
-// The runs that send requests and print replies: one command, commands read from standard
-// input, and the status report.
+// The runs that send requests and print replies: one command to one server or many, commands
+// read from standard input, and the status report.
 namespace cli {
 
 struct Config;
 class Output;
 
-int RunCommand(const Config& config, Output& output);
-int RunStdin(const Config& config, Output& output);
-int RunStatus(const Config& config, Output& output);
+int runCommand(const Config& config, Output& output);
+int runStdin(const Config& config, Output& output);
+int runStatus(const Config& config, Output& output);
 
 }  // namespace cli

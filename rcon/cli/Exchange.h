@@ -1,35 +1,33 @@
 #pragma once
-// One request sent and its reply waited for, on the socket's own event loop.
+// Requests sent and their replies waited for on the event loop, one server or many at once.
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <vector>
 
-#include "core/CliArguments.h"
+#include "cli/Network.h"
 #include "core/CliReply.h"
-
-namespace platform {
-class UdpSocket;
-}
 
 namespace cli {
 
-class Output;
-
-struct ExchangeResult {
-  bool sent = false;
-  bool replied = false;
-  bool status = false;
-  std::string text;
+struct Ask {
+  const Destination* to = nullptr;
+  std::string request;    // the request text, without the datagram prefix
+  bool status = false;    // "getstatus": only a status reply answers
+  std::string endMarker;  // when not empty, "echo" of it follows the request
 };
 
-// Prints the late pieces of an earlier reply that wait on the socket, so that they are not
-// taken for the reply to the next request.
-void PrintLate(platform::UdpSocket& socket, const rcon::CliTarget& target, Output& output);
+// Sends every request at once and waits until each reply has ended. ended(i, exchange) runs for
+// each request in the order given, as soon as it and all before it have ended. Remarks go to
+// standard error.
+void exchangeAll(Network& network, const std::vector<Ask>& asks, const rcon::ExchangeLimits& limits,
+                 const std::function<void(std::size_t, const rcon::ReplyExchange&)>& ended);
 
-// Sends request to the target and waits as ReplyExchange decides; remarks go to standard error.
-ExchangeResult Exchange(platform::UdpSocket& socket, const rcon::CliTarget& target,
-                        const std::string& request, const rcon::ExchangeLimits& limits,
-                        bool statusRequest);
+// The text of pieces that came from the server after its last reply had ended, so that they
+// are not taken for the reply to the next request. Strangers' datagrams are dropped.
+std::string takeLate(Network& network, const Destination& server);
 
-// "address:port", as the socket names a sender.
-std::string SenderName(const rcon::CliTarget& target);
+// A marker no reply would contain by chance.
+std::string newEndMarker();
 
 }  // namespace cli

@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
-#include "cli/Exchange.h"
+#include "cli/Formats.h"
+#include "cli/Network.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
 #include "cli/SignalPipe.h"
@@ -15,75 +16,78 @@
 #include "platform/base/QtFileStore.h"
 #include "platform/base/TextCodec.h"
 #include "platform/base/TickTimer.h"
-#include "platform/base/UdpSocket.h"
 
 namespace cli {
 namespace {
 
 using rcon::CliExit;
 
-// A flood of foreign datagrams gets a few lines, not one each.
-constexpr int kNotedForeign = 3;
-
-std::optional<std::string> ReadList(const QString& path) {
+std::optional<std::string> readList(const QString& path) {
   platform::QtFileStore files;
   const rcon::ReadResult read = files.read(platform::PathFromQString(path), rcon::kMaxOpenBytes);
   if (!read.ok()) {
-    Note("cannot read the messages file " + path.toLocal8Bit().toStdString() + ": " + read.error);
+    note("cannot read the messages file " + path.toLocal8Bit().toStdString() + ": " + read.error);
     return std::nullopt;
   }
-  std::optional<std::string> list = rcon::MessageList(read.bytes);
-  if (!list) Note("the messages file " + path.toLocal8Bit().toStdString() + " holds no message");
+  std::optional<std::string> list = rcon::messageList(read.bytes);
+  if (!list) note("the messages file " + path.toLocal8Bit().toStdString() + " holds no message");
   return list;
 }
 
 }  // namespace
 
-int RunMessages(const Config& config, Output& output) {
-  const std::optional<std::string> list = ReadList(config.messagesFile);
+int runMessages(const Config& config, Output& output) {
+  const std::optional<std::string> list = readList(config.messagesFile);
   if (!list) return static_cast<int>(CliExit::Usage);
 
   SignalPipe signalPipe;
-  if (!signalPipe.ok()) Note("cannot watch for SIGINT and SIGTERM; they end the run abruptly");
-  platform::UdpSocket socket(nullptr, 0);
+  if (!signalPipe.ok()) note("cannot watch for SIGINT and SIGTERM; they end the run abruptly");
+  Network network;
   platform::TickTimer timer;
-  const std::string server = SenderName(config.target);
-  const std::size_t prefix = rcon::sayRequest(config.password, "").size();
+  const Destination& server = config.servers.front();
+  const std::size_t prefix = rcon::sayRequest(server.password, "").size();
 
   rcon::MessageScheduler scheduler(
-      timer, [&config] { return config.password; },
+      timer, [&server] { return server.password; },
       [&](const std::string& request) {
-        const rcon::SendResult sent =
-            socket.send(config.target.host, config.target.port, rcon::makeDatagram(request));
-        if (!sent.ok) {
-          Note("could not send to " + server + ": " + sent.error);
+        const std::string error = network.send(server, rcon::makeDatagram(request));
+        if (!error.empty()) {
+          note("could not send to " + server.label + ": " + error);
           return;
         }
         // The time is shown, the password never.
-        const std::string time = QDateTime::currentDateTime()
-                                     .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                                     .toStdString();
-        output.text(time + ' ' + request.substr(prefix) + '\n');
+        const QDateTime now = QDateTime::currentDateTime();
+        const std::string message = request.substr(prefix);
+        if (config.json) {
+          output.plain(jsonLine({{"server", server.label},
+                                 {"time", now.toString(Qt::ISODate).toStdString()},
+                                 {"message", utf8(message)}}));
+        } else {
+          output.text(now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString() + ' ' +
+                      message + '\n');
+        }
+        if (!output.error().empty())
+          QCoreApplication::exit(static_cast<int>(CliExit::OutputFailed));
       });
   QObject::connect(&timer, &platform::TickTimer::tick, &timer, [&scheduler] { scheduler.tick(); });
 
-  int foreign = 0;
-  QObject::connect(&socket, &platform::UdpSocket::datagramsWaiting, &socket, [&] {
-    for (const platform::ReceivedDatagram& datagram : socket.drain()) {
-      if (datagram.sender != server) {
-        if (++foreign <= kNotedForeign) {
-          Note("ignored a datagram from " + datagram.sender + ", not the server");
-        }
+  rcon::StrangerLog strangers;
+  QObject::connect(&network, &Network::datagramsWaiting, &network, [&] {
+    for (const Arrival& arrival : network.drain()) {
+      if (arrival.sender != server.sender) {
+        std::vector<std::string> notes;
+        strangers.add(arrival.sender, notes);
+        for (const std::string& text : notes) note(text);
         continue;
       }
-      const std::string_view text = rcon::ReplyText(datagram.bytes);
-      if (rcon::IsBadPassword(text)) {
-        Note("the server refused the password");
+      const std::string_view text = rcon::replyText(arrival.bytes);
+      if (rcon::isPasswordRefusal(text)) {
+        note("the server refused the password");
         scheduler.stop();
         QCoreApplication::exit(static_cast<int>(CliExit::BadPassword));
         return;
       }
-      if (!text.empty()) output.text(text);
+      if (!text.empty() && !config.json) output.text(text);
     }
   });
   QObject::connect(&signalPipe, &SignalPipe::caught, &signalPipe, [&scheduler] {
@@ -95,7 +99,7 @@ int RunMessages(const Config& config, Output& output) {
   settings.text = *list;
   settings.seconds = config.intervalSeconds;
   scheduler.start(settings);
-  Note("sending messages to " + server + " every " + std::to_string(config.intervalSeconds) +
+  note("sending messages to " + server.label + " every " + std::to_string(config.intervalSeconds) +
        " s; SIGINT (Ctrl+C) or SIGTERM stops");
   return QCoreApplication::exec();
 }

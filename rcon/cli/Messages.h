@@ -6,6 +6,6 @@ namespace cli {
 struct Config;
 class Output;
 
-int RunMessages(const Config& config, Output& output);
+int runMessages(const Config& config, Output& output);
 
 }  // namespace cli

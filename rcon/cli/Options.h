@@ -1,10 +1,14 @@
 #pragma once
-// vortane-rcon's command line: the options, their checks and where the password comes from.
+// vortane-rcon's command line: the options, their checks, the servers and their passwords.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "cli/Network.h"
+#include "cli/Output.h"
 #include "core/CliArguments.h"
 #include "core/CliReply.h"
 
@@ -12,13 +16,15 @@ namespace cli {
 
 struct Config {
   rcon::CliMode mode = rcon::CliMode::Command;
-  rcon::CliTarget target;
-  std::string password;  // 8-bit, as sent
-  std::string command;   // the COMMAND words joined by single blanks
+  std::vector<Destination> servers;
+  std::string command;  // the COMMAND words joined by single blanks, 8-bit
   rcon::ExchangeLimits limits;
   std::uint32_t paceMs = 600;
   bool json = false;
+  bool prometheus = false;
   bool raw = false;
+  bool colour = false;
+  bool endMarker = false;
   QString messagesFile;
   std::int64_t intervalSeconds = 120;
 };
@@ -29,6 +35,6 @@ struct Parsed {
 };
 
 // Parses QCoreApplication::arguments(); help, version and usage errors are printed here.
-Parsed ParseArguments(const QStringList& arguments);
+Parsed parseArguments(const QStringList& arguments);
 
 }  // namespace cli

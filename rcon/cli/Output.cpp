@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "core/CliText.h"
 #include "platform/base/TextCodec.h"
@@ -12,11 +14,12 @@
 namespace cli {
 namespace {
 
-// The game's colour digits in the terminal's colour numbers.
-constexpr int kAnsiColours[8] = {30, 31, 32, 33, 34, 36, 35, 37};
+// The game's colour digits in the terminal's colour numbers; 7 is the terminal's own
+// foreground, which is what the game's white means on a dark or a light terminal.
+constexpr int kAnsiColours[8] = {30, 31, 32, 33, 34, 36, 35, 39};
 
 // Control characters that a terminal would act on become a visible replacement.
-void Defang(QString& text) {
+void defang(QString& text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t c = text.at(i).unicode();
     const bool lineEnd = c == '\n' || (c == '\r' && i + 1 < text.size() && text.at(i + 1) == '\n');
@@ -25,56 +28,71 @@ void Defang(QString& text) {
   }
 }
 
-QByteArray ForTerminal(std::string_view bytes) {
+std::string shown(std::string_view bytes, bool colour) {
   QByteArray out;
   out.reserve(static_cast<qsizetype>(bytes.size()) + static_cast<qsizetype>(bytes.size() / 4));
   int current = rcon::kDefaultColour;
-  for (const rcon::ColourSpan& span : rcon::ColourSpans(bytes)) {
-    if (span.colour != current) {
+  for (const rcon::ColourSpan& span : rcon::colourSpans(bytes)) {
+    if (colour && span.colour != current) {
       current = span.colour;
       out += current == rcon::kDefaultColour
                  ? QByteArray("\x1b[0m")
                  : "\x1b[" + QByteArray::number(kAnsiColours[current]) + 'm';
     }
     QString text = platform::ToQString(span.text);
-    Defang(text);
+    defang(text);
     out += text.toUtf8();
   }
   if (current != rcon::kDefaultColour) out += "\x1b[0m";
-  if (!out.isEmpty() && !out.endsWith('\n')) out += '\n';
-  return out;
-}
-
-void Write(std::FILE* stream, const char* data, std::size_t size) {
-  std::fwrite(data, 1, size, stream);
-  std::fflush(stream);
+  return out.toStdString();
 }
 
 }  // namespace
 
-Output::Output(bool raw) : terminal_(!raw && isatty(STDOUT_FILENO) == 1) {}
+bool colourWanted(ColourChoice choice) {
+  if (choice != ColourChoice::Auto) return choice == ColourChoice::Always;
+  return isatty(STDOUT_FILENO) == 1 && qEnvironmentVariableIsEmpty("NO_COLOR") &&
+         qgetenv("TERM") != "dumb";
+}
 
 void Output::text(std::string_view bytes) {
-  if (!terminal_) {
-    Write(stdout, bytes.data(), bytes.size());
+  if (raw_) {
+    write(bytes);
     return;
   }
-  const QByteArray shown = ForTerminal(bytes);
-  Write(stdout, shown.constData(), static_cast<std::size_t>(shown.size()));
+  std::string out = shown(bytes, colour_);
+  if (!out.empty() && !out.ends_with('\n')) out += '\n';
+  write(out);
 }
 
-void Output::bytes(QByteArrayView bytes) {
-  Write(stdout, bytes.data(), static_cast<std::size_t>(bytes.size()));
+void Output::plain(std::string_view utf8) { write(utf8); }
+
+void Output::write(std::string_view bytes) {
+  if (!error_.empty()) return;
+  errno = 0;
+  const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  if (written != bytes.size() || std::fflush(stdout) != 0) {
+    error_ = errno != 0 ? std::strerror(errno) : "write error";
+  }
 }
 
-void Note(std::string_view message) {
+std::string utf8(std::string_view bytes) { return platform::ToQString(bytes).toStdString(); }
+
+std::string plainUtf8(std::string_view bytes) {
+  std::string plain;
+  for (const rcon::ColourSpan& span : rcon::colourSpans(bytes)) plain += span.text;
+  return utf8(plain);
+}
+
+void note(std::string_view message) {
   std::string line = "vortane-rcon: ";
   line.append(message);
   line.push_back('\n');
-  Write(stderr, line.data(), line.size());
+  std::fwrite(line.data(), 1, line.size(), stderr);
+  std::fflush(stderr);
 }
 
-std::string ScriptBytes(QByteArrayView text) {
+std::string scriptBytes(QByteArrayView text) {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString decoded = utf8.decode(text);
   if (utf8.hasError()) return std::string(text.data(), static_cast<std::size_t>(text.size()));

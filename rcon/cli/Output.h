@@ -1,33 +1,49 @@
 #pragma once
-// Where vortane-rcon's text goes. A terminal gets UTF-8, colour codes as colours and no control
-// characters that could steer it; other output, or --raw, gets the bytes exactly as received.
-#include <QByteArray>
+// Where vortane-rcon's text goes. Server text is shown as UTF-8 with no control characters that
+// could steer a terminal, colour codes as colours or left out; --raw gives the bytes exactly as
+// received. A failed write is remembered, so that the run can end with status 4.
 #include <QByteArrayView>
 #include <string>
 #include <string_view>
 
 namespace cli {
 
+enum class ColourChoice { Auto, Always, Never };
+
+// auto: standard output is a terminal, NO_COLOR is unset or empty, and TERM is not "dumb".
+bool colourWanted(ColourChoice choice);
+
 class Output final {
  public:
-  explicit Output(bool raw);
+  Output(bool raw, bool colour) : raw_(raw), colour_(colour) {}
 
-  bool terminal() const { return terminal_; }
-
-  // Server text; on a terminal an unfinished last line is ended.
+  // Server text; outside --raw an unfinished last line is ended.
   void text(std::string_view bytes);
-  // Bytes that are already in their final form (JSON).
-  void bytes(QByteArrayView bytes);
+  // Text in its final form (JSON, headers), written as it is.
+  void plain(std::string_view utf8);
+
+  bool raw() const { return raw_; }
+  // The first write error, empty while every write succeeded.
+  const std::string& error() const { return error_; }
 
  private:
-  bool terminal_;
+  void write(std::string_view bytes);
+
+  bool raw_;
+  bool colour_;
+  std::string error_;
 };
 
+// Server text as UTF-8 for JSON: colour codes kept, every byte converted.
+std::string utf8(std::string_view bytes);
+// The same with the colour codes left out.
+std::string plainUtf8(std::string_view bytes);
+
 // "vortane-rcon: message" on standard error.
-void Note(std::string_view message);
+void note(std::string_view message);
 
 // Text from the command line, the environment, a file or standard input, as the 8-bit bytes
 // the server speaks: valid UTF-8 is converted, anything else is taken as 8-bit already.
-std::string ScriptBytes(QByteArrayView text);
+std::string scriptBytes(QByteArrayView text);
 
 }  // namespace cli

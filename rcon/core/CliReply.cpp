@@ -1,86 +1,134 @@
 #include "core/CliReply.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/Protocol.h"
 
 namespace rcon {
 namespace {
-// A flood of foreign datagrams gets a few lines, not one each.
-constexpr std::size_t kNotedForeign = 3;
+constexpr std::size_t kNotedStrangers = 3;
 }  // namespace
 
-ReplyExchange::ReplyExchange(std::string server, ExchangeLimits limits, bool statusRequest)
-    : server_(std::move(server)), limits_(limits), statusRequest_(statusRequest) {}
+ReplyExchange::ReplyExchange(std::string server, ExchangeLimits limits, bool statusRequest,
+                             std::string endMarker)
+    : server_(std::move(server)),
+      limits_(limits),
+      statusRequest_(statusRequest),
+      endMarker_(std::move(endMarker)) {}
 
-std::optional<std::uint32_t> ReplyExchange::handle(Event event, std::string_view datagram,
-                                                   std::string_view sender) {
-  switch (event) {
-    case Event::Sent:
-      if (state_ != State::Idle) return std::nullopt;
-      state_ = State::Waiting;
-      return limits_.timeoutMs;
-    case Event::Datagram:
-      if (state_ != State::Waiting && state_ != State::Receiving) return std::nullopt;
-      return onDatagram(datagram, sender);
-    case Event::TimerDue:
-      if (state_ == State::Waiting || state_ == State::Receiving) state_ = State::Done;
+void ReplyExchange::sent(std::int64_t nowMs) {
+  if (state_ != State::Idle) return;
+  state_ = State::Waiting;
+  sentMs_ = nowMs;
+}
+
+// The marker's line, alone or at the end of a piece, is taken out of the text.
+bool ReplyExchange::takeMarker(std::string_view& text) const {
+  if (endMarker_.empty()) return false;
+  std::string_view rest = text;
+  if (rest.ends_with('\n')) rest.remove_suffix(1);
+  if (!rest.ends_with(endMarker_)) return false;
+  rest.remove_suffix(endMarker_.size());
+  if (!rest.empty() && !rest.ends_with('\n')) return false;
+  text = rest;
+  return true;
+}
+
+void ReplyExchange::datagram(std::string_view datagram, std::string_view sender,
+                             std::int64_t nowMs) {
+  if (sender != server_ || state_ == State::Idle || state_ == State::Done) return;
+  const ReplyPiece piece = reader_.read(datagram, sender, nowMs);
+  if (statusRequest_) {
+    // Late output of some earlier command is not the answer to "getstatus".
+    if (piece.kind != ReplyPiece::Kind::Status) {
+      notes_.emplace_back("ignored a reply from " + server_ + " that is not a status reply");
+      return;
+    }
+    heard_ = true;
+    text_ = std::string(piece.text);  // one datagram: far below maxBytes
+    finish(Ending::Status, nowMs);
+    return;
+  }
+  heard_ = true;
+  std::string_view text = piece.text;
+  const bool marker = takeMarker(text);
+  if (text_.size() + text.size() > limits_.maxBytes) {
+    text_.append(text.substr(0, limits_.maxBytes - text_.size()));
+    notes_.push_back("the reply from " + server_ + " was cut off after " +
+                     std::to_string(limits_.maxBytes) + " bytes");
+    finish(Ending::Cut, nowMs);
+    return;
+  }
+  text_.append(text);
+  if (marker) {
+    state_ = State::Closing;
+    markerMs_ = nowMs;
+  } else if (state_ == State::Waiting) {
+    state_ = State::Receiving;
+    lastTextMs_ = nowMs;
+  } else if (state_ == State::Receiving && !text.empty()) {
+    lastTextMs_ = nowMs;  // an empty piece never holds the reply open
+  }
+}
+
+std::optional<std::int64_t> ReplyExchange::dueAtMs() const {
+  const std::int64_t deadline = sentMs_ + limits_.deadlineMs;
+  switch (state_) {
+    case State::Idle:
+    case State::Done:
       return std::nullopt;
+    case State::Waiting:
+      return std::min(deadline, sentMs_ + limits_.timeoutMs);
+    case State::Receiving:
+      return std::min(deadline, lastTextMs_ + limits_.quietMs);
+    case State::Closing:
+      return std::min(deadline, markerMs_ + limits_.graceMs);
   }
   return std::nullopt;
 }
 
-std::optional<std::uint32_t> ReplyExchange::onDatagram(std::string_view datagram,
-                                                       std::string_view sender) {
-  if (sender != server_) {
-    if (++ignored_ <= kNotedForeign) {
-      notes_.push_back("ignored a datagram from " + std::string(sender) + ", not the server");
-    }
-    return std::nullopt;
+void ReplyExchange::timerDue(std::int64_t nowMs) {
+  const std::optional<std::int64_t> due = dueAtMs();
+  if (!due || nowMs < *due) return;
+  if (nowMs >= sentMs_ + limits_.deadlineMs && state_ != State::Closing) {
+    if (heard_) notes_.push_back("the reply from " + server_ + " was still coming at the deadline");
+    finish(heard_ ? Ending::Deadline : Ending::Timeout, nowMs);
+    return;
   }
-  const std::string_view text = ReplyText(datagram);
-  if (statusRequest_) {
-    // Late output of some earlier command is not the answer to "getstatus".
-    if (!text.starts_with("Response")) {
-      notes_.emplace_back("ignored a reply from the server that is not a status reply");
-      return std::nullopt;
-    }
-    ++pieces_;
-    text_ = std::string(text);  // one datagram: far below maxBytes
-    status_ = true;
-    state_ = State::Done;
-    return std::nullopt;
+  switch (state_) {
+    case State::Waiting:
+      finish(Ending::Timeout, nowMs);
+      break;
+    case State::Receiving:
+      finish(Ending::Quiet, nowMs);
+      break;
+    case State::Closing:
+      finish(Ending::Marker, nowMs);
+      break;
+    case State::Idle:
+    case State::Done:
+      break;
   }
-  ++pieces_;
-  if (text_.size() + text.size() > limits_.maxBytes) {
-    text_.append(text.substr(0, limits_.maxBytes - text_.size()));
-    cut_ = true;
-    notes_.push_back("the reply was cut off after " + std::to_string(limits_.maxBytes) + " bytes");
-    state_ = State::Done;
-    return std::nullopt;
-  }
-  text_.append(text);
-  state_ = State::Receiving;
-  return limits_.quietMs;
 }
 
-std::vector<std::string> ReplyExchange::takeNotes() {
-  if (ignored_ > kNotedForeign && state_ == State::Done) {
-    notes_.push_back("ignored " + std::to_string(ignored_) +
-                     " datagrams in all that did not come from the server");
-    ignored_ = 0;
+void ReplyExchange::finish(Ending ending, std::int64_t nowMs) {
+  state_ = State::Done;
+  ending_ = ending;
+  endMs_ = nowMs;
+}
+
+std::vector<std::string> ReplyExchange::takeNotes() { return std::exchange(notes_, {}); }
+
+void StrangerLog::add(std::string_view sender, std::vector<std::string>& notes) {
+  if (++count_ <= kNotedStrangers) {
+    notes.push_back("ignored a datagram from " + std::string(sender) + ", not a server asked");
   }
-  return std::exchange(notes_, {});
 }
 
-bool IsBadPassword(std::string_view text) {
-  if (text.ends_with('\n')) text.remove_suffix(1);
-  return text == "Bad rconpassword.";
-}
-
-std::string_view ReplyText(std::string_view datagram) {
-  return datagram.size() > kReplyHeaderLength ? datagram.substr(kReplyHeaderLength)
-                                              : std::string_view{};
+std::optional<std::string> StrangerLog::summary() const {
+  if (count_ <= kNotedStrangers) return std::nullopt;
+  return "ignored " + std::to_string(count_) + " datagrams in all from senders not asked";
 }
 
 }  // namespace rcon

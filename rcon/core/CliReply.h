@@ -1,8 +1,12 @@
 #pragma once
-// One request and its reply, as the command-line companion waits for it. Nothing marks a
-// reply's last piece, so a reply is complete once no piece has come for a quiet period; the
-// pieces are joined as the window joins them (each header dropped, the texts concatenated in
-// arrival order). A status reply is always one datagram, so it ends the wait at once.
+// One request and its reply, as vortane-rcon waits for it. The datagrams are read by the
+// window's ReplyHandler and their texts joined in arrival order. Nothing in the protocol marks a
+// reply's last piece, so a reply ends when one of these comes first:
+// - a status reply, which is always one datagram;
+// - the end marker: the answer to an "echo" sent right after the command, which the server
+//   runs after it; a short grace then takes in a piece reordered on its way;
+// - a quiet period with no new text (empty datagrams do not count);
+// - the deadline, which bounds a reply that never stops trickling in.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -10,55 +14,81 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Protocol.h"
+
+#include "core/ReplyHandler.h"
+
 namespace rcon {
 
 struct ExchangeLimits {
   std::uint32_t timeoutMs = 3000;                        // for the first piece
   std::uint32_t quietMs = 250;                           // after the last piece
+  std::uint32_t deadlineMs = 30000;                      // for the whole reply
+  std::uint32_t graceMs = 20;                            // after the end marker
   std::size_t maxBytes = std::size_t{16} * 1024 * 1024;  // joined text; more is cut off
 };
 
 class ReplyExchange final {
  public:
-  enum class State { Idle, Waiting, Receiving, Done };
-  enum class Event { Sent, Datagram, TimerDue };
+  enum class State { Idle, Waiting, Receiving, Closing, Done };
+  enum class Ending { None, Status, Marker, Quiet, Timeout, Deadline, Cut };
 
-  // server is the sender replies must come from, as "address:port"; statusRequest: the
-  // request was "getstatus".
-  ReplyExchange(std::string server, ExchangeLimits limits, bool statusRequest);
+  // server is the sender replies must come from, as "address:port". statusRequest: the request
+  // was "getstatus", and only a status reply answers it. endMarker: the text an "echo" sent
+  // after the command answers with; empty when none was sent.
+  ReplyExchange(std::string server, ExchangeLimits limits, bool statusRequest,
+                std::string endMarker = {});
 
-  // The one transition function; datagram and sender belong to Event::Datagram. Returns the
-  // timer to (re)start now, in milliseconds; nothing leaves the timer as it is.
-  std::optional<std::uint32_t> handle(Event event, std::string_view datagram = {},
-                                      std::string_view sender = {});
+  void sent(std::int64_t nowMs);
+  // The request could not be sent: the exchange ends with no reply.
+  void abandon(std::int64_t nowMs) { finish(Ending::None, nowMs); }
+  void datagram(std::string_view datagram, std::string_view sender, std::int64_t nowMs);
+  void timerDue(std::int64_t nowMs);
+  // When timerDue is next wanted; nothing once done.
+  std::optional<std::int64_t> dueAtMs() const;
 
   State state() const { return state_; }
-  bool replied() const { return pieces_ > 0; }
+  bool done() const { return state_ == State::Done; }
+  Ending ending() const { return ending_; }
+  const std::string& server() const { return server_; }
+  // Some answer came: text, an empty piece or the end marker.
+  bool replied() const { return heard_; }
   const std::string& text() const { return text_; }
-  bool isStatus() const { return status_; }
-  bool cut() const { return cut_; }
-  // Remarks for standard error about datagrams that were not taken, oldest first.
+  // An end marker was sent but the reply ended without it.
+  bool markerMissed() const { return !endMarker_.empty() && ending_ == Ending::Quiet; }
+  std::int64_t elapsedMs() const { return endMs_ - sentMs_; }
+  // Remarks for standard error, oldest first.
   std::vector<std::string> takeNotes();
 
  private:
-  std::optional<std::uint32_t> onDatagram(std::string_view datagram, std::string_view sender);
+  void finish(Ending ending, std::int64_t nowMs);
+  bool takeMarker(std::string_view& text) const;
 
   std::string server_;
   ExchangeLimits limits_;
   bool statusRequest_;
+  std::string endMarker_;
+  ReplyHandler reader_;
   State state_ = State::Idle;
-  std::size_t pieces_ = 0;
+  Ending ending_ = Ending::None;
+  std::int64_t sentMs_ = 0;
+  std::int64_t lastTextMs_ = 0;
+  std::int64_t markerMs_ = 0;
+  std::int64_t endMs_ = 0;
+  bool heard_ = false;
   std::string text_;
-  bool status_ = false;
-  bool cut_ = false;
-  std::size_t ignored_ = 0;
   std::vector<std::string> notes_;
 };
 
-// The reply the server gives to a wrong rcon password.
-bool IsBadPassword(std::string_view text);
+// Counts datagrams from senders nobody waits for: a flood gets a few lines, not one each.
+class StrangerLog final {
+ public:
+  void add(std::string_view sender, std::vector<std::string>& notes);
+  // The closing count, when more came than were noted one by one.
+  std::optional<std::string> summary() const;
 
-// The text after a reply's header; nothing for a datagram too short to hold one.
-std::string_view ReplyText(std::string_view datagram);
+ private:
+  std::size_t count_ = 0;
+};
 
 }  // namespace rcon

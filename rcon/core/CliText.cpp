@@ -2,7 +2,7 @@
 
 namespace rcon {
 
-std::vector<ColourSpan> ColourSpans(std::string_view text) {
+std::vector<ColourSpan> colourSpans(std::string_view text) {
   std::vector<ColourSpan> spans;
   int colour = kDefaultColour;
   auto add = [&spans, &colour](char c) {
@@ -22,7 +22,7 @@ std::vector<ColourSpan> ColourSpans(std::string_view text) {
   return spans;
 }
 
-std::string JoinAsLines(const std::vector<std::string>& pieces) {
+std::string joinAsLines(const std::vector<std::string>& pieces) {
   std::string all;
   for (const std::string& piece : pieces) all += piece;
   std::string joined;
@@ -34,7 +34,7 @@ std::string JoinAsLines(const std::vector<std::string>& pieces) {
   return joined;
 }
 
-std::optional<std::string> MessageList(std::string_view fileBytes) {
+std::optional<std::string> messageList(std::string_view fileBytes) {
   std::string list;
   list.reserve(fileBytes.size());
   for (std::size_t i = 0; i < fileBytes.size(); ++i) {

@@ -17,13 +17,13 @@ inline constexpr int kDefaultColour = -1;
 
 // Splits text at its colour codes, which are left out. Colour ends with each line: a line
 // feed starts a span in the default colour. Digits 8 and 9 wrap round to 0 and 1.
-std::vector<ColourSpan> ColourSpans(std::string_view text);
+std::vector<ColourSpan> colourSpans(std::string_view text);
 
 // The pieces joined, each CR LF turned into a line feed.
-std::string JoinAsLines(const std::vector<std::string>& pieces);
+std::string joinAsLines(const std::vector<std::string>& pieces);
 
 // A message list read from a file for the scheduler: a line feed without its carriage return
 // (a file written on this system) still ends a message. Nothing when the list holds no message.
-std::optional<std::string> MessageList(std::string_view fileBytes);
+std::optional<std::string> messageList(std::string_view fileBytes);
 
 }  // namespace rcon

@@ -1,11 +1,15 @@
 // vortane-rcon end to end: requests, replies, status as JSON, standard input and exit statuses.
+#include <sys/stat.h>
 #include <QElapsedTimer>
 #include <QJsonDocument>
-#include <QTemporaryFile>
+
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
 
 #include "cli/CliProcess.h"
+#include "cli/Serving.h"
 
 namespace {
 
@@ -70,8 +74,11 @@ class VortaneRconTest : public QObject {
     QCOMPARE(json.code, 0);
     QCOMPARE(QJsonDocument::fromJson(json.out), QJsonDocument::fromJson(R"(
         {"settings": {"hostname": "Café ^1Night", "mode": "tdm"},
-         "players": [{"score": 5, "ping": 50, "team": "1", "name": "Alpha"},
-                     {"score": -2, "ping": 999, "team": null, "name": "No Team"}]})"));
+         "players": [{"score": 5, "ping": 50, "team": "1", "name": "Alpha", "name_plain": "Alpha"},
+                     {"score": -2, "ping": 999, "team": null, "name": "No Team",
+                      "name_plain": "No Team"}]})"));
+    const QString errors = clitest::schemaErrors(json.out);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors));
     const QByteArray report = Execute({"--status", "SERVER"}, {{status}}).out;
     QVERIFY2(report.contains("\n                mode  tdm\n") &&
                  report.contains("\n 5     50   Red       Alpha\n") && !report.contains('\r'),
@@ -93,11 +100,14 @@ class VortaneRconTest : public QObject {
 
   void exitStatuses() {
     const std::tuple<QStringList, Answers, int, const char*> rows[] = {
-        {{"--timeout", "0.3", "SERVER", "x"}, {}, 1, "no reply from 127.0.0.1:"},
-        {{"SERVER", "x"}, {{Print("Bad rconpassword.\n")}}, 3, "refused the password"},
+        {{"-p", "pw", "--timeout", "0.3", "SERVER", "x"}, {}, 1, ": no reply within 0.3 s"},
+        {{"-p", "pw", "SERVER", "x"}, {{Print("Bad rconpassword.\n")}}, 3, "refused the password"},
         {{"0.0.0.0", "x"}, {}, 2, "0.0.0.0"},
-        {{"--json", "SERVER", "x"}, {}, 2, "--json goes with --status"},
-        {{"--messages", "/nonexistent/m", "SERVER"}, {}, 2, "cannot read the messages file"},
+        {{"--json", "SERVER"}, {}, 2, "--json goes with a COMMAND"},
+        {{"--timeout", "0.3", "SERVER", "x"}, {}, 2, "no password for 127.0.0.1:"},
+        {{"-p", "a", "--password-file", "/dev/null", "SERVER", "x"}, {}, 2, "exclude each other"},
+        {{"--password-file", "/dev/null", "SERVER", "x"}, {}, 2, "holds no password"},
+        {{"-p", "pw", "--messages", "/nonexistent/m", "SERVER"}, {}, 2, "cannot read the messages"},
         {{"--password-file", "/nonexistent/p", "SERVER", "x"}, {}, 2, "cannot read the password"},
     };
     for (const auto& [arguments, answers, status, message] : rows) {
@@ -108,17 +118,43 @@ class VortaneRconTest : public QObject {
     }
   }
 
-  // The first line of the password file over the environment over -p.
-  void passwordSources() {
-    QTemporaryFile file;
-    QVERIFY(file.open() && file.write("from file\r\nsecond line\n") > 0 && file.flush());
+  // -p or the file's first line over the environment; an empty variable gives none.
+  void passwordOrder() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pw"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("from file\r\nsecond line\n") > 0);
+    file.close();
+    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
     const QString env = QString::fromUtf8("env\xC3\xA9");
-    const QStringList typed{"-p", "typed", "SERVER", "x"};
-    QCOMPARE(Execute(typed, {{Print("")}}).sent.value(0), kPrefix + "rcon typed x");
-    QCOMPARE(Execute(typed, {{Print("")}}, env).sent.value(0), kPrefix + "rcon env\xE9 x");
-    QCOMPARE(Execute(QStringList{"--password-file", file.fileName()} + typed, {{Print("")}}, env)
-                 .sent.value(0),
-             kPrefix + "rcon from file x");
+    const QStringList command{"SERVER", "x"};
+    const std::tuple<QStringList, QString, QByteArray> rows[] = {
+        {QStringList{"-p", "typed"} + command, env, "rcon typed x"},
+        {QStringList{"--password-file", path} + command, env, "rcon from file x"},
+        {command, env, "rcon env\xE9 x"},
+    };
+    for (const auto& [arguments, variable, sent] : rows) {
+      const Run run = Execute(arguments, {{Print("")}}, variable);
+      QCOMPARE(run.sent.value(0), kPrefix + sent);
+      QVERIFY2(!run.err.contains("other users"), run.err);  // only -p on a terminal warns
+    }
+    QVERIFY(Execute(command, {}, QStringLiteral("")).sent.isEmpty());  // empty: no password
+    QVERIFY(file.setPermissions(file.permissions() | QFile::ReadOther));
+    QVERIFY(Execute(QStringList{"--password-file", path} + command, {{Print("")}})
+                .err.contains("can be read by other users"));
+  }
+
+  // A FIFO, as <(pass show x) gives: read as it is written.
+  void passwordFromAFifo() {
+    QTemporaryDir dir;
+    const QByteArray fifo = dir.filePath(QStringLiteral("fifo")).toLocal8Bit();
+    QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+    QProcess writer;
+    writer.start(QStringLiteral("sh"), {"-c", "printf 'piped\\nrest' > \"$0\"", fifo});
+    const Run run = Execute({"--password-file", fifo, "SERVER", "x"}, {{Print("")}});
+    QVERIFY(writer.waitForFinished(5000));
+    QCOMPARE(run.sent.value(0), kPrefix + "rcon piped x");
+    QVERIFY2(!run.err.contains("other users"), run.err);
   }
 };
 

@@ -7,7 +7,7 @@ namespace {
 // The spans as one text, each led by its colour in brackets.
 std::string Spans(std::string_view text) {
   std::string out;
-  for (auto& s : rcon::ColourSpans(text)) out += '[' + std::to_string(s.colour) + ']' + s.text;
+  for (auto& s : rcon::colourSpans(text)) out += '[' + std::to_string(s.colour) + ']' + s.text;
   return out;
 }
 
@@ -17,11 +17,11 @@ TEST(CliText, ColourCodesBecomeSpansThatEndWithTheLine) {
 }
 
 TEST(CliText, LineEnds) {
-  EXPECT_EQ(rcon::JoinAsLines({"a\r\n", "b\r", "\nc\rd\n"}), "a\nb\nc\rd\n");  // the report's
-  EXPECT_EQ(rcon::MessageList("A\r\nB\r\n"), "A\r\nB\r\n");  // message lists take either
-  EXPECT_EQ(rcon::MessageList("A\nB\n\nC"), "A\r\nB\r\n\r\nC");
-  EXPECT_EQ(rcon::MessageList("A\rB"), "A\rB");
-  EXPECT_FALSE(rcon::MessageList("") || rcon::MessageList("\r\n\n\r\n"));  // no message
+  EXPECT_EQ(rcon::joinAsLines({"a\r\n", "b\r", "\nc\rd\n"}), "a\nb\nc\rd\n");  // the report's
+  EXPECT_EQ(rcon::messageList("A\r\nB\r\n"), "A\r\nB\r\n");  // message lists take either
+  EXPECT_EQ(rcon::messageList("A\nB\n\nC"), "A\r\nB\r\n\r\nC");
+  EXPECT_EQ(rcon::messageList("A\rB"), "A\rB");
+  EXPECT_FALSE(rcon::messageList("") || rcon::messageList("\r\n\n\r\n"));  // no message
 }
 
 }  // namespace

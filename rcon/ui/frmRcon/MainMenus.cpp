@@ -39,6 +39,8 @@ MainMenus createMainMenus(QMainWindow& window) {
   m.file = addMenu(window, "mnuFile", QStringLiteral("&File"));
   FileActions& file = m.fileActions;
   file.newDocument = addItem(m.file, "mnuFileNew", QStringLiteral("&New"), Qt::CTRL | Qt::Key_N);
+  file.newWindow = addItem(m.file, "mnuFileNewWindow", QStringLiteral("New &Window"),
+                           Qt::CTRL | Qt::SHIFT | Qt::Key_N);
   file.open = addItem(m.file, "mnuFileOpen", QStringLiteral("&Open..."), Qt::CTRL | Qt::Key_O);
   addSeparator(m.file, "Hyphen1");
   file.save = addItem(m.file, "mnuFileSave", QStringLiteral("&Save"), Qt::CTRL | Qt::Key_S);
@@ -49,12 +51,32 @@ MainMenus createMainMenus(QMainWindow& window) {
   addSeparator(m.file, "Hyphen3");
   file.exit = addItem(m.file, "mnuFileExit", QStringLiteral("E&xit"));
 
+  // Ctrl+A stays Save As: Select All has no shortcut.
+  m.edit = addMenu(window, "mnuEdit", QStringLiteral("&Edit"));
+  EditActions& edit = m.editActions;
+  edit.copy = addItem(m.edit, "mnuEditCopy", QStringLiteral("&Copy"), Qt::CTRL | Qt::Key_C);
+  edit.selectAll = addItem(m.edit, "mnuEditSelectAll", QStringLiteral("Select &All"));
+  addSeparator(m.edit, "mnuEditSeparator");
+  edit.find = addItem(m.edit, "mnuEditFind", QStringLiteral("&Find..."), Qt::CTRL | Qt::Key_F);
+  edit.findNext = addItem(m.edit, "mnuEditFindNext", QStringLiteral("Find &Next"), Qt::Key_F3);
+
   m.server = addMenu(window, "mnuServ", QStringLiteral("&Server"));
   addHiddenItem(m.server, "mnuServConnect", QStringLiteral("&Connect"));
   addHiddenItem(m.server, "mnuServDisc", QStringLiteral("&Disconnect"));
   m.serverActions.status = addItem(m.server, "mnuServStatus", QStringLiteral("Get &Status"));
   m.serverActions.sendCommand =
       addItem(m.server, "mnuServRcon", QStringLiteral("Send &Rcon Command"));
+  addSeparator(m.server, "mnuServSeparator");
+  m.serverActions.savedServers =
+      addItem(m.server, "mnuServSaved", QStringLiteral("Saved Ser&vers..."));
+  m.serverActions.recent = m.server->addMenu(QStringLiteral("Rec&ent"));
+  m.serverActions.recent->setObjectName(QStringLiteral("mnuServRecent"));
+  m.serverActions.players = addItem(m.server, "mnuServPlayers", QStringLiteral("&Players..."));
+
+  m.view = addMenu(window, "mnuView", QStringLiteral("&View"));
+  m.viewActions.colourCodes =
+      addItem(m.view, "mnuViewColourCodes", QStringLiteral("Colour &Codes"));
+  m.viewActions.colourCodes->setCheckable(true);
 
   m.messaging = addMenu(window, "mnuMsg", QStringLiteral("&Messaging"));
   m.messagingActions.start = addItem(m.messaging, "mnuMsgStart", QStringLiteral("&Start"));

@@ -10,6 +10,7 @@ namespace ui {
 
 struct FileActions {
   QAction* newDocument = nullptr;
+  QAction* newWindow = nullptr;
   QAction* open = nullptr;
   QAction* save = nullptr;
   QAction* saveAs = nullptr;
@@ -17,9 +18,23 @@ struct FileActions {
   QAction* exit = nullptr;
 };
 
+struct EditActions {
+  QAction* copy = nullptr;
+  QAction* selectAll = nullptr;
+  QAction* find = nullptr;
+  QAction* findNext = nullptr;
+};
+
 struct ServerActions {
   QAction* status = nullptr;
   QAction* sendCommand = nullptr;
+  QAction* savedServers = nullptr;
+  QMenu* recent = nullptr;  // filled from the saved servers' recent list
+  QAction* players = nullptr;
+};
+
+struct ViewActions {
+  QAction* colourCodes = nullptr;  // checkable
 };
 
 struct MessagingActions {
@@ -41,11 +56,15 @@ struct TrayActions {
 
 struct MainMenus {
   QMenu* file = nullptr;
+  QMenu* edit = nullptr;
   QMenu* server = nullptr;
+  QMenu* view = nullptr;
   QMenu* messaging = nullptr;
   QMenu* help = nullptr;
   FileActions fileActions;
+  EditActions editActions;
   ServerActions serverActions;
+  ViewActions viewActions;
   MessagingActions messagingActions;
   HelpActions helpActions;
   TrayActions trayActions;

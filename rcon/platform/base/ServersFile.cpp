@@ -5,7 +5,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
-#include <ranges>
 #include <utility>
 #include <vector>
 
@@ -143,8 +142,8 @@ void readOptions(QSettings& settings, rcon::ServerList& list, ProblemLog& proble
   }
   const QStringList recent = settings.value(QStringLiteral("recent")).toStringList();
   // Oldest first, so that the newest ends up in front.
-  for (const QString& entry : std::views::reverse(recent)) {
-    const std::string label = utf8(entry.trimmed());
+  for (qsizetype i = recent.size(); i-- > 0;) {
+    const std::string label = utf8(recent[i].trimmed());
     if (label.empty()) continue;
     if (list.recentServer(label)) {
       list.noteUsed(label);

@@ -18,6 +18,9 @@ AppServices::AppServices() {
   services_.processes = &processes_;
   services_.tray = &tray_;
   services_.printer = &printer_;
+  services_.serversFile = &serversFile_;
+  services_.passwords = &passwords_;
+  services_.hostLookup = &hostResolver_;
   services_.programDir = QCoreApplication::applicationDirPath();
 }
 

@@ -4,7 +4,10 @@
 #include <memory>
 
 #include "core/ServerSession.h"
+#include "platform/base/HostResolver.h"
 #include "platform/base/QtFileStore.h"
+#include "platform/base/SecretStore.h"
+#include "platform/base/ServersFile.h"
 #include "platform/base/SysInfoServices.h"
 #include "platform/base/TickTimer.h"
 #include "platform/base/UdpSocket.h"
@@ -49,6 +52,9 @@ class AppServices final {
   platform::DetachedProcessStarter processes_;
   platform::SystemTrayIcon tray_;
   platform::QtPrinter printer_;
+  platform::ServersFile serversFile_;
+  platform::SecretStore passwords_;
+  platform::HostResolver hostResolver_;
   Services services_;
 };
 

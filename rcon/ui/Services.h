@@ -4,6 +4,7 @@
 // socket, timer and clock.
 #include <QString>
 
+#include "core/ServerServices.h"
 #include "core/Services.h"
 
 namespace platform {
@@ -23,6 +24,10 @@ struct Services {
   rcon::Registry* registry = nullptr;
   rcon::FileProbe* fileProbe = nullptr;
   rcon::ProcessStarter* processes = nullptr;
+  // The saved servers, their passwords in the desktop's secret store, and host name look-ups.
+  rcon::ServersFileService* serversFile = nullptr;
+  rcon::PasswordStore* passwords = nullptr;
+  rcon::HostLookup* hostLookup = nullptr;
   QString programDir;  // the executable's folder
 };
 

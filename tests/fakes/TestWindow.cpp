@@ -14,6 +14,9 @@ TestWindow::TestWindow() {
   services.tray = &tray;
   printer.setPdfOutput(programDir.filePath(QStringLiteral("print.pdf")));
   services.printer = &printer;
+  services.serversFile = &serversFile;
+  services.passwords = &passwords;
+  services.hostLookup = &hostLookup;
   services.programDir = programDir.path();
 }
 

@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "core/ServerSession.h"
+#include "fakes/FakeHostLookup.h"
+#include "fakes/FakeServerStores.h"
 #include "fakes/FakeServices.h"
 #include "fakes/FakeTrayIcon.h"
 #include "platform/base/QtFileStore.h"
@@ -28,6 +30,9 @@ struct TestWindow {
   platform::QtFileStore files;
   FakeTrayIcon tray;
   platform::QtPrinter printer;  // prints into programDir/print.pdf
+  FakeServersFile serversFile;
+  FakePasswordStore passwords;
+  FakeHostLookup hostLookup;
   ui::Services services;
   // What the session runs on: the fakes above unless a test puts real ones in.
   rcon::DatagramSocket* sessionSocket = &socket;

@@ -64,6 +64,7 @@ std::vector<QString> numberedGroups(QSettings& settings, ProblemLog& problems) {
   }
   std::sort(numbered.begin(), numbered.end());
   std::vector<QString> groups;
+  groups.reserve(numbered.size());
   for (auto& [number, group] : numbered) groups.push_back(group);
   return groups;
 }
@@ -140,8 +141,9 @@ void readOptions(QSettings& settings, rcon::ServerList& list, ProblemLog& proble
     options.lastServer = last;
   }
   const QStringList recent = settings.value(QStringLiteral("recent")).toStringList();
-  for (auto it = recent.rbegin(); it != recent.rend(); ++it) {  // oldest first, so the newest
-    const std::string label = utf8(it->trimmed());              // ends up in front
+  // Oldest first, so that the newest ends up in front.
+  for (qsizetype i = recent.size(); i-- > 0;) {
+    const std::string label = utf8(recent[i].trimmed());
     if (label.empty()) continue;
     if (list.recentServer(label)) {
       list.noteUsed(label);

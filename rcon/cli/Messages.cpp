@@ -2,18 +2,19 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <csignal>
 
 #include "cli/Formats.h"
 #include "cli/Network.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
-#include "cli/SignalPipe.h"
 #include "core/CliReply.h"
 #include "core/CliText.h"
 #include "core/MessageScheduler.h"
 #include "core/Protocol.h"
 #include "core/TextFile.h"
 #include "platform/base/QtFileStore.h"
+#include "platform/base/SignalPipe.h"
 #include "platform/base/TextCodec.h"
 #include "platform/base/TickTimer.h"
 
@@ -40,7 +41,7 @@ int runMessages(const Config& config, Output& output) {
   const std::optional<std::string> list = readList(config.messagesFile);
   if (!list) return static_cast<int>(CliExit::Usage);
 
-  SignalPipe signalPipe;
+  platform::SignalPipe signalPipe({SIGINT, SIGTERM});
   if (!signalPipe.ok()) note("cannot watch for SIGINT and SIGTERM; they end the run abruptly");
   Network network;
   platform::TickTimer timer;
@@ -90,7 +91,7 @@ int runMessages(const Config& config, Output& output) {
       if (!text.empty() && !config.json) output.text(text);
     }
   });
-  QObject::connect(&signalPipe, &SignalPipe::caught, &signalPipe, [&scheduler] {
+  QObject::connect(&signalPipe, &platform::SignalPipe::caught, &signalPipe, [&scheduler] {
     scheduler.stop();
     QCoreApplication::exit(0);
   });

@@ -19,20 +19,14 @@
 #include "core/CliFleet.h"
 #include "core/CliShell.h"
 #include "core/Protocol.h"
+#include "platform/base/StatePaths.h"
 
 namespace cli {
 namespace {
 
 using rcon::CliExit;
 
-// $XDG_STATE_HOME/VortaneRcon/history, else ~/.local/state/VortaneRcon/history.
-QString historyPath() {
-  QString state = qEnvironmentVariable("XDG_STATE_HOME");
-  if (state.isEmpty() || !QDir::isAbsolutePath(state)) {
-    state = QDir::homePath() + QStringLiteral("/.local/state");
-  }
-  return state + QStringLiteral("/VortaneRcon/history");
-}
+QString historyPath() { return platform::stateDirectory() + QStringLiteral("/history"); }
 
 // What the completion callbacks need; libedit's interface has no place for a context.
 struct Completion {

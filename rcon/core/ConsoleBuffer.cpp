@@ -1,5 +1,6 @@
 #include "core/ConsoleBuffer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -28,6 +29,21 @@ void ConsoleBuffer::clear() {
   text_.shrink_to_fit();
   lineStarts_.assign(1, 0);
   lineStarts_.shrink_to_fit();
+  ++revision_;
+  ++generation_;
+}
+
+void ConsoleBuffer::dropFront(std::size_t bytes) {
+  bytes = std::min(bytes, text_.size());
+  if (bytes == 0) return;
+  text_.erase(0, bytes);
+  // The lines that started inside the dropped bytes go; the others move down.
+  auto firstKept = std::lower_bound(lineStarts_.begin(), lineStarts_.end(), bytes);
+  std::vector<std::size_t> kept{0};
+  for (auto it = firstKept; it != lineStarts_.end(); ++it) {
+    if (*it > bytes) kept.push_back(*it - bytes);
+  }
+  lineStarts_ = std::move(kept);
   ++revision_;
   ++generation_;
 }

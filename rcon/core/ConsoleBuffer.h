@@ -17,6 +17,8 @@ class ConsoleBuffer final {
   void append(std::string_view bytes);
   void assign(std::string bytes);
   void clear();
+  // Drops the first bytes (a whole number of lines, as the caller chooses) to bound the memory.
+  void dropFront(std::size_t bytes);
 
   const std::string& text() const { return text_; }
   std::size_t size() const { return text_.size(); }

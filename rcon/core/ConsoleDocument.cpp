@@ -106,7 +106,12 @@ bool ConsoleDocument::queryClose() {
 }
 
 bool ConsoleDocument::doNew() {
-  if (!saveFirstPrompt()) return false;
+  // Replies that arrive while the prompt is up would be cleared without a word: ask again.
+  std::uint64_t prompted = 0;
+  do {
+    prompted = console_.buffer.revision();
+    if (!saveFirstPrompt()) return false;
+  } while (console_.buffer.revision() != prompted && console_.unsaved);
   console_.buffer.clear();
   transition(Event::NewDone, console_.buffer.revision());
   return true;

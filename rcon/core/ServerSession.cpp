@@ -13,6 +13,7 @@ ServerSession::ServerSession(const SessionServices& services)
       network_(services.network),
       boxes_(services.messageBoxes),
       document_(console_, boxes_, services.fileDialog, services.files),
+      messaging_(services.sharedMessaging != nullptr ? *services.sharedMessaging : ownMessaging_),
       scheduler_(
           services.messagingTimer, [this] { return password_; },
           [this](const std::string& request) { send(request); }) {
@@ -118,7 +119,41 @@ void ServerSession::stopMessagingRefused() {
 void ServerSession::appendToConsole(std::string_view text) {
   if (text.empty()) return;
   console_.append(text);
+  if (console_.buffer.size() > kConsoleLimit) trimConsole();
   events_->consoleAppended();
+}
+
+// Trims to seven eighths of the limit, so that the view lays the text out again once per eighth
+// of a flood, not at every append.
+void ServerSession::trimConsole() {
+  const ConsoleBuffer& buffer = console_.buffer;
+  const std::size_t keep = kConsoleLimit - kConsoleLimit / 8;
+  const std::size_t excess = buffer.size() - keep;
+  // The first line that starts at or past the excess: whole lines leave, unless one line alone
+  // is larger than what is kept.
+  std::size_t cut = excess;
+  for (std::size_t line = 0; line < buffer.lineCount(); ++line) {
+    if (buffer.lineStart(line) >= excess) {
+      cut = buffer.lineStart(line);
+      break;
+    }
+  }
+  if (cut >= buffer.size()) cut = excess;
+  std::string note;
+  if (console_.unsaved) {
+    const std::string_view leaving = std::string_view(buffer.text()).substr(0, cut);
+    const WriteResult kept = overflowFile_.empty() ? WriteResult{false, "no folder for it is known"}
+                                                   : files_.append(overflowFile_, leaving);
+    if (!kept.ok) {
+      note = "*** The console is full; its oldest lines could not be kept in " + overflowFile_ +
+             ": " + kept.error + "\r\n";
+    } else if (!overflowNoted_) {
+      overflowNoted_ = true;
+      note = "*** The console is full; its oldest lines are kept in " + overflowFile_ + "\r\n";
+    }
+  }
+  console_.buffer.dropFront(cut);
+  if (!note.empty()) console_.append(note);
 }
 
 // A cleared or replaced console starts on a line of its own, not after a stray line end.

@@ -19,6 +19,7 @@
 #include "core/MessagingSettings.h"
 #include "core/ReplyHandler.h"
 #include "core/Services.h"
+#include "core/TextFile.h"
 
 namespace rcon {
 
@@ -43,6 +44,8 @@ struct SessionServices {
   FileDialogService& fileDialog;
   FileStore& files;
   const LocalNetwork* network = nullptr;  // nullptr: no interface broadcast addresses known
+  // The message list shared by every window; nullptr: the session keeps one of its own.
+  MessagingSettings* sharedMessaging = nullptr;
 };
 
 class ServerSession final {
@@ -73,8 +76,11 @@ class ServerSession final {
   void receive(const std::vector<Datagram>& batch);
   std::uint64_t strangersDropped() const { return strangersDropped_; }
 
-  // The one way text enters the console: at its end.
+  // The one way text enters the console: at its end. Past kConsoleLimit the oldest whole lines
+  // leave it, first kept in the overflow file while the console is unsaved.
   void appendToConsole(std::string_view text);
+  static constexpr std::size_t kConsoleLimit = kMaxOpenBytes;
+  void setOverflowFile(std::string path) { overflowFile_ = std::move(path); }
   const Console& console() const { return console_; }
 
   // The console as a document; New and Open tell the view when the text was replaced.
@@ -101,6 +107,7 @@ class ServerSession final {
   void reportSendFailure(const std::string& text);
   void showHeldReport();
   void stopMessagingRefused();
+  void trimConsole();
 
   DatagramSocket& socket_;
   Timer& timer_;
@@ -119,11 +126,14 @@ class ServerSession final {
   // A failed send while another box was up: shown once that box closes, counting its like.
   std::string heldReport_;
   std::uint64_t heldFailures_ = 0;
+  std::string overflowFile_;
+  bool overflowNoted_ = false;
 
   Console console_;
   ConsoleDocument document_;
   ReplyHandler replies_;
-  MessagingSettings messaging_;
+  MessagingSettings ownMessaging_;
+  MessagingSettings& messaging_;
   MessageScheduler scheduler_;
 };
 

@@ -73,6 +73,11 @@ class FileStore {
   virtual ReadResult read(const std::string& path, std::uint64_t maxBytes) = 0;
   // Replaces the file as one step: on failure the old file is left whole.
   virtual WriteResult write(const std::string& path, std::string_view bytes) = 0;
+  // Adds to the end of the file, creating it (and its folder) when missing. Stores that only
+  // replace whole files refuse.
+  virtual WriteResult append(const std::string& /*path*/, std::string_view /*bytes*/) {
+    return {false, "this store cannot add to a file"};
+  }
 };
 
 // ---- timer and clock ------------------------------------------------------------------------

@@ -5,8 +5,8 @@
 namespace ui {
 
 SessionParts::SessionParts(rcon::MessageBoxService& boxes, rcon::FileDialogService& dialog,
-                           rcon::FileStore& files)
-    : session_({socket_, timer_, clock_, boxes, dialog, files}) {}
+                           rcon::FileStore& files, rcon::MessagingSettings* sharedMessaging)
+    : session_({socket_, timer_, clock_, boxes, dialog, files, &network_, sharedMessaging}) {}
 
 AppServices::AppServices() {
   services_.messageBox = &messageBox_;
@@ -16,7 +16,6 @@ AppServices::AppServices() {
   services_.registry = &registry_;
   services_.fileProbe = &fileProbe_;
   services_.processes = &processes_;
-  services_.tray = &tray_;
   services_.printer = &printer_;
   services_.serversFile = &serversFile_;
   services_.passwords = &passwords_;
@@ -31,8 +30,8 @@ void AppServices::setDialogParent(QWidget* window) {
   fileDialog_.setParent(window);
 }
 
-std::unique_ptr<SessionParts> AppServices::makeSession() {
-  return std::make_unique<SessionParts>(messageBox_, fileDialog_, files_);
+std::unique_ptr<SessionParts> AppServices::makeSession(rcon::MessagingSettings* sharedMessaging) {
+  return std::make_unique<SessionParts>(messageBox_, fileDialog_, files_, sharedMessaging);
 }
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 
 #include "core/ServerSession.h"
 #include "platform/base/HostResolver.h"
+#include "platform/base/LocalInterfaces.h"
 #include "platform/base/QtFileStore.h"
 #include "platform/base/SecretStore.h"
 #include "platform/base/ServersFile.h"
@@ -23,13 +24,14 @@ namespace ui {
 class SessionParts final {
  public:
   SessionParts(rcon::MessageBoxService& boxes, rcon::FileDialogService& dialog,
-               rcon::FileStore& files);
+               rcon::FileStore& files, rcon::MessagingSettings* sharedMessaging = nullptr);
   rcon::ServerSession& session() { return session_; }
 
  private:
   platform::UdpSocket socket_;
   platform::TickTimer timer_;
   platform::SteadyClock clock_;
+  platform::LocalInterfaces network_;
   rcon::ServerSession session_;
 };
 
@@ -40,7 +42,7 @@ class AppServices final {
   const Services& services() const { return services_; }
   // Message boxes and dialogs centre on the main window once it exists.
   void setDialogParent(QWidget* window);
-  std::unique_ptr<SessionParts> makeSession();
+  std::unique_ptr<SessionParts> makeSession(rcon::MessagingSettings* sharedMessaging = nullptr);
 
  private:
   platform::QtMessageBox messageBox_;
@@ -50,7 +52,6 @@ class AppServices final {
   platform::SysInfoRegistry registry_;
   platform::QtFileProbe fileProbe_;
   platform::DetachedProcessStarter processes_;
-  platform::SystemTrayIcon tray_;
   platform::QtPrinter printer_;
   platform::ServersFile serversFile_;
   platform::SecretStore passwords_;

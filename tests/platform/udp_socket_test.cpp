@@ -41,6 +41,33 @@ class UdpSocketTest : public QObject {
     QCOMPARE(replies.size(), 1u);
     QCOMPARE(replies[0].bytes, std::string("\xFF\xFF\xFF\xFFprint\nok\n"));
   }
+
+  // A flood is handed on in bounded batches, with the event loop running between them, and
+  // arrives whole and in order. The socket may never broadcast.
+  void floodsComeInBoundedBatchesInOrder() {
+    platform::UdpSocket socket(nullptr, 0);
+    QVERIFY(!socket.mayBroadcast());
+    std::vector<std::size_t> batches;
+    std::vector<std::string> arrived;
+    socket.setReceiver([&](std::vector<rcon::Datagram>& batch) {
+      batches.push_back(batch.size());
+      for (rcon::Datagram& datagram : batch) arrived.push_back(std::move(datagram.bytes));
+    });
+    QUdpSocket sender;
+    const int count = 2500;
+    for (int i = 0; i < count; ++i) {
+      const QByteArray bytes = QByteArray::number(i);
+      QCOMPARE(sender.writeDatagram(bytes, QHostAddress::LocalHost, socket.localPort()),
+               bytes.size());
+    }
+    for (int turn = 0; turn < 500 && arrived.size() < std::size_t(count); ++turn) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    QCOMPARE(arrived.size(), std::size_t(count));
+    for (int i = 0; i < count; ++i) QCOMPARE(arrived[std::size_t(i)], std::to_string(i));
+    QVERIFY(batches.size() >= 3);
+    for (std::size_t size : batches) QVERIFY(size <= platform::UdpSocket::kBatchLimit);
+  }
 };
 
 }  // namespace

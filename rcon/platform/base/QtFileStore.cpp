@@ -1,5 +1,6 @@
 #include "platform/base/QtFileStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -41,6 +42,22 @@ rcon::WriteResult QtFileStore::write(const std::string& path, std::string_view b
     return {false, error};
   }
   if (!file.commit()) return {false, file.errorString().toStdString()};
+  return {true, {}};
+}
+
+rcon::WriteResult QtFileStore::append(const std::string& path, std::string_view bytes) {
+  const QString name = PathToQString(path);
+  QDir().mkpath(QFileInfo(name).absolutePath());
+  QFile file(name);
+  // Only the user may read what the console held.
+  if (!file.open(QIODevice::Append, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    return {false, file.errorString().toStdString()};
+  }
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()) ||
+      !file.flush()) {
+    return {false, file.errorString().toStdString()};
+  }
   return {true, {}};
 }
 

@@ -8,6 +8,7 @@ class QtFileStore final : public rcon::FileStore {
  public:
   rcon::ReadResult read(const std::string& path, std::uint64_t maxBytes) override;
   rcon::WriteResult write(const std::string& path, std::string_view bytes) override;
+  rcon::WriteResult append(const std::string& path, std::string_view bytes) override;
 };
 
 }  // namespace platform

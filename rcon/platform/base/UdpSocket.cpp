@@ -5,6 +5,8 @@
 #include <QNetworkProxy>
 #include <QVariant>
 
+#include <sys/socket.h>
+
 namespace platform {
 namespace {
 // A burst of short replies overflows the default buffer (about 256 datagrams); the kernel
@@ -17,6 +19,10 @@ UdpSocket::UdpSocket(QObject* parent, quint16 localPort) : QObject(parent) {
   socket_.setProxy(QNetworkProxy::NoProxy);
   if (!socket_.bind(QHostAddress::AnyIPv4, localPort)) socket_.bind(QHostAddress::AnyIPv4, 0);
   socket_.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kReceiveBufferBytes);
+  // Qt lets UDP sockets broadcast; a mistyped address must never spread the password.
+  const int off = 0;
+  setsockopt(static_cast<int>(socket_.socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &off,
+             sizeof off);
   connect(&socket_, &QUdpSocket::readyRead, this, &UdpSocket::onReadyRead);
 }
 
@@ -67,6 +73,13 @@ void UdpSocket::deliverWaiting() {
     deliveryQueued_ = true;
     QMetaObject::invokeMethod(this, &UdpSocket::deliverWaiting, Qt::QueuedConnection);
   }
+}
+
+bool UdpSocket::mayBroadcast() const {
+  int value = 0;
+  socklen_t size = sizeof value;
+  getsockopt(static_cast<int>(socket_.socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &value, &size);
+  return value != 0;
 }
 
 int UdpSocket::receiveBufferSize() const {

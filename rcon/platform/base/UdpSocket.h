@@ -34,6 +34,8 @@ class UdpSocket final : public QObject, public rcon::DatagramSocket {
 
   quint16 localPort() const { return socket_.localPort(); }
   int receiveBufferSize() const;
+  // Whether the system would let a datagram to a broadcast address leave (it must not).
+  bool mayBroadcast() const;
 
  signals:
   void datagramsWaiting();

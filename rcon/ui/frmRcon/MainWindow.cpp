@@ -31,6 +31,7 @@ MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, Q
                                        [this] { close(); });
   messaging_ = std::make_unique<MessagingPart>(session_, menus_.messagingActions, *this, services_);
   help_ = std::make_unique<HelpPart>(menus_.helpActions, *this, services_);
+  connect(menus_.fileActions.newWindow, &QAction::triggered, this, &MainWindow::newWindowRequested);
   connect(menus_.serverActions.status, &QAction::triggered, this,
           [this] { session_.requestStatus(); });
   connect(menus_.serverActions.sendCommand, &QAction::triggered, this,
@@ -116,6 +117,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   shell_->windowClosing();
   event->accept();
+  emit closed();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

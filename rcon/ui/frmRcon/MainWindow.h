@@ -24,6 +24,12 @@ class MainWindow final : public QMainWindow, private rcon::SessionEvents {
   MainWindow(rcon::ServerSession& session, const Services& services, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+ signals:
+  // File > New Window: the owner opens another window with a session of its own.
+  void newWindowRequested();
+  // The window closed for good (its save-first prompt let it).
+  void closed();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -1,4 +1,4 @@
-#include "cli/SignalPipe.h"
+#include "platform/base/SignalPipe.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,13 +6,12 @@
 #include <cerrno>
 #include <csignal>
 
-namespace cli {
+namespace platform {
 namespace {
 
 int pipeEnds[2] = {-1, -1};
-constexpr int kSignals[] = {SIGINT, SIGTERM};
 
-extern "C" void OnSignal(int signalNumber) {
+extern "C" void onSignal(int signalNumber) {
   const int saved = errno;
   const unsigned char byte = static_cast<unsigned char>(signalNumber);
   // A full pipe already holds a wake-up; losing this byte loses nothing.
@@ -20,26 +19,26 @@ extern "C" void OnSignal(int signalNumber) {
   errno = saved;
 }
 
-void SetHandler(void (*handler)(int)) {
+void setHandler(const std::vector<int>& signalNumbers, void (*handler)(int)) {
   struct sigaction action {};
   action.sa_handler = handler;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (int signalNumber : kSignals) sigaction(signalNumber, &action, nullptr);
+  for (int signalNumber : signalNumbers) sigaction(signalNumber, &action, nullptr);
 }
 
 }  // namespace
 
-SignalPipe::SignalPipe() {
+SignalPipe::SignalPipe(std::initializer_list<int> signalNumbers) : signals_(signalNumbers) {
   if (pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0) return;
   notifier_ = std::make_unique<QSocketNotifier>(pipeEnds[0], QSocketNotifier::Read);
   connect(notifier_.get(), &QSocketNotifier::activated, this, &SignalPipe::readPipe);
-  SetHandler(OnSignal);
+  setHandler(signals_, onSignal);
 }
 
 SignalPipe::~SignalPipe() {
   if (!notifier_) return;
-  SetHandler(SIG_DFL);
+  setHandler(signals_, SIG_DFL);
   notifier_.reset();
   close(pipeEnds[0]);
   close(pipeEnds[1]);
@@ -53,4 +52,4 @@ void SignalPipe::readPipe() {
   if (last != 0) emit caught(last);
 }
 
-}  // namespace cli
+}  // namespace platform

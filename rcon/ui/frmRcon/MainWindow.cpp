@@ -15,6 +15,7 @@
 #include "ui/frmRcon/FilesPart.h"
 #include "ui/frmRcon/HelpPart.h"
 #include "ui/frmRcon/MessagingPart.h"
+#include "ui/frmRcon/ServersPart.h"
 #include "ui/frmRcon/ShellPart.h"
 
 namespace ui {
@@ -32,8 +33,12 @@ MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, Q
   messaging_ = std::make_unique<MessagingPart>(session_, menus_.messagingActions, *this, services_);
   help_ = std::make_unique<HelpPart>(menus_.helpActions, *this, services_);
   connect(menus_.fileActions.newWindow, &QAction::triggered, this, &MainWindow::newWindowRequested);
-  connect(menus_.serverActions.status, &QAction::triggered, this,
-          [this] { session_.requestStatus(); });
+  servers_ = std::make_unique<ServersPart>(session_, *controls_.fields, *this, services_,
+                                           menus_.serverActions);
+  connect(menus_.serverActions.status, &QAction::triggered, this, [this] {
+    session_.requestStatus();
+    servers_->fieldsUsed();
+  });
   connect(menus_.serverActions.sendCommand, &QAction::triggered, this,
           &MainWindow::sendCommandChosen);
 
@@ -44,6 +49,7 @@ MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, Q
 MainWindow::~MainWindow() {
   session_.setEvents(nullptr);
   // The parts reach into the controls; they go first.
+  servers_.reset();
   help_.reset();
   messaging_.reset();
   files_.reset();
@@ -94,6 +100,7 @@ void MainWindow::sendCommandLine() {
   CommandHistoryKeys::record(*controls_.commandLine);
   controls_.commandLine->clear();
   session_.sendCommand(command);
+  servers_->fieldsUsed();
 }
 
 void MainWindow::consoleAppended() { controls_.console->textAppended(); }

@@ -15,6 +15,7 @@ namespace ui {
 class FilesPart;
 class HelpPart;
 class MessagingPart;
+class ServersPart;
 class ShellPart;
 
 class MainWindow final : public QMainWindow, private rcon::SessionEvents {
@@ -57,6 +58,7 @@ class MainWindow final : public QMainWindow, private rcon::SessionEvents {
   std::unique_ptr<FilesPart> files_;
   std::unique_ptr<MessagingPart> messaging_;
   std::unique_ptr<HelpPart> help_;
+  std::unique_ptr<ServersPart> servers_;
 };
 
 }  // namespace ui

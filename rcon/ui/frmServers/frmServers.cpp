@@ -9,6 +9,7 @@
 #include "core/Connection.h"
 #include "platform/base/TextCodec.h"
 #include "ui/common/Look.h"
+#include "ui/common/WindowSetup.h"
 #include "ui/frmServers/ServerEditDialog.h"
 
 // Names, hosts and the servers file are UTF-8; passwords are the server's 8-bit text.
@@ -21,15 +22,13 @@ std::string utf8(const QString& text) { return text.trimmed().toStdString(); }
 
 }  // namespace
 
-SavedServersDialog::SavedServersDialog(const CurrentFields& current, const Stores& stores, QWidget* parent)
-    : QDialog(parent), current_(current), stores_(stores) {
-  setObjectName(QStringLiteral("frmServers"));
-  setWindowTitle(QStringLiteral("Saved Servers"));
+SavedServersDialog::SavedServersDialog(const CurrentFields& current, const Stores& stores,
+                                       QWidget* parent)
+    : QDialog(parent, kToolWindowFlags), current_(current), stores_(stores) {
+  setUpWindow(this, "frmServers", QStringLiteral("Saved Servers"));
   rcon::ServersLoad loaded = stores_.file->load();
   list_ = std::move(loaded.servers);
   loadProblems_ = std::move(loaded.problems);
-  if (!loadProblems_.empty())
-    loadProblems_ += "\n\nThey are dropped from the file when the list is next saved.";
   createControls();
   fillList(list_.options.lastServer);
 }
@@ -99,8 +98,13 @@ void SavedServersDialog::showEvent(QShowEvent* event) {
   if (loadProblems_.empty()) return;
   // After the dialog is on screen, so that the box has something to stand over.
   QTimer::singleShot(0, this, [this] {
-    if (loadProblems_.empty()) return;
-    say(std::exchange(loadProblems_, {}));
+    const std::string problems = std::exchange(loadProblems_, {});
+    if (problems.empty()) return;
+    if (stores_.problemsSaid) {
+      if (*stores_.problemsSaid == problems) return;  // told already, by the owner
+      *stores_.problemsSaid = problems;
+    }
+    say(problems + "\n\n" + std::string(kDroppedNote));
   });
 }
 
@@ -172,7 +176,7 @@ void SavedServersDialog::editChosen() {
 }
 
 void SavedServersDialog::openEditor(const QString& title, const rcon::SavedServer& start,
-                            const QString& password, bool editing) {
+                                    const QString& password, bool editing) {
   const std::string previousName = editing ? start.name : std::string();
   const ServerEditDialog::Values values{
       fromUtf8(start.name), fromUtf8(start.host),
@@ -227,7 +231,8 @@ void SavedServersDialog::openEditor(const QString& title, const rcon::SavedServe
 }
 
 void SavedServersDialog::storePassword(const std::string& previousName, const std::string& name,
-                               const QString& password, bool remember, bool passwordEdited) {
+                                       const QString& password, bool remember,
+                                       bool passwordEdited) {
   const bool renamed = !previousName.empty() && previousName != name;
   const bool editing = !previousName.empty();
   if (editing && !renamed && !passwordEdited && remember) return;  // as the store holds it
@@ -286,7 +291,8 @@ bool SavedServersDialog::saveFile() {
   return true;
 }
 
-void SavedServersDialog::passwordProblem(const rcon::SecretResult& result, const std::string& what) {
+void SavedServersDialog::passwordProblem(const rcon::SecretResult& result,
+                                         const std::string& what) {
   if (result.status == rcon::SecretResult::Status::NoStore) {
     if (noStoreSaid_) return;  // once is enough: every later attempt would say the same
     noStoreSaid_ = true;

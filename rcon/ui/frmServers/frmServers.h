@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "core/ServerServices.h"
 #include "core/Services.h"
@@ -31,7 +33,13 @@ class SavedServersDialog final : public QDialog {
     rcon::ServersFileService* file = nullptr;
     rcon::PasswordStore* passwords = nullptr;
     rcon::MessageBoxService* messageBox = nullptr;
+    // The owner's record of the servers file's problems already told: the dialog does not
+    // tell the same again, and records what it tells. Null: the dialog tells what it finds.
+    std::string* problemsSaid = nullptr;
   };
+  // Follows the servers file's problems wherever they are told.
+  static constexpr std::string_view kDroppedNote{
+      "They are dropped from the file when the list is next saved."};
 
   // Reads the servers file; a file with broken entries says so in one box when shown.
   SavedServersDialog(const CurrentFields& current, const Stores& stores, QWidget* parent = nullptr);

@@ -9,14 +9,14 @@ namespace rcon {
 ServerAddress GetServerAddress(const OctetTexts& fields) {
   ServerAddress address;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    address.intIP[i] = FieldValue(fields[i]);
+    address.intIP[i] = fieldValue(fields[i]);
     if (i > 0) address.strServerIP.push_back('.');
     address.strServerIP += std::to_string(address.intIP[i]);
   }
   return address;
 }
 
-std::int64_t GetServerPort(std::string_view portText) { return FieldValue(portText); }
+std::int64_t GetServerPort(std::string_view portText) { return fieldValue(portText); }
 
 Destination CheckDestination(const ServerAddress& address, std::int64_t port) {
   if (address.strServerIP == "0.0.0.0") return Destination::Unset;
@@ -42,7 +42,7 @@ std::string_view RefusalText(Destination refusal) {
 
 OctetCheck CheckOctet(std::string_view text) {
   // Compared as a floating whole number so that values far outside any integer range refuse too.
-  const double whole = std::floor(NumericValue(text));
+  const double whole = std::floor(numericValue(text));
   if (!(whole >= 0 && whole <= 255)) return {false, std::string(text)};
   return {true, std::to_string(static_cast<int>(whole))};
 }

@@ -6,11 +6,16 @@
 # ends the program. Every wait has a timeout, the whole run one of three minutes, and everything
 # started is stopped. Needs xdotool, x11-utils, iproute2 and, for screenshots, imagemagick.
 #   tests/xvfb/tray_check.sh BUILD/VortaneRcon [DIR]  (DIR: gets screenshot-{normal,maximised}.png)
+# A menu key that the menu does not take fails its check, and a screenshot of the whole screen
+# stays as tray_check-lost-key-KEY.png in $TRAY_CHECK_KEEP, else the folder the check started in
+# (build/tests under ctest).
 set -euo pipefail
 [ -n "${TRAY_CHECK_TIMED:-}" ] || TRAY_CHECK_TIMED=1 exec timeout -k 10 180 bash "$0" "$@"
 [ $# -ge 1 ] && [ -x "$1" ] || { echo "usage: $0 PATH/TO/VortaneRcon [DIR]" >&2; exit 2; }
 app=$(realpath "$1")
 shots=${2:+$(mkdir -p "$2" && realpath "$2")}
+kept=$(realpath "${TRAY_CHECK_KEEP:-$PWD}")
+rm -f "$kept"/tray_check-lost-key-*.png # a kept screenshot belongs to the last run
 work=$(mktemp -d)
 cd "$work"
 pids=()
@@ -96,20 +101,25 @@ popups() { # visible windows of the program but its main window, its icon and th
 prompt() { xdotool search --onlyvisible --name '^Vortane Rcon$' 2>/dev/null | head -n1 | grep .; }
 answer() { timeout 5 xdotool windowactivate --sync "$(prompt)" key "$1" 2>/dev/null || true; }
 click_icon() { xdotool mousemove --window "$(icons)" 10 12 click "$@"; }
-menu() { # menu KEY: opens the icon's menu and picks an item by its access key
-  local popup try
+menu() { # menu KEY: opens the icon's menu and picks an item by its access key, pressed once
+  local popup
   click_icon 3 && until_true 5 popups >/dev/null || return 1
   popup=$(popups | head -n1)
-  # The menu takes the keyboard a moment after it is mapped; a key pressed before is lost.
-  for try in 1 2 3; do
-    sleep 0.2
-    xdotool key "$1"
-    until_true 2 eval '! viewable "$popup"' && return 0
-  done
+  # A key pressed before the menu holds the keyboard would go to no window. With the input focus
+  # on the menu, the one key press reaches it whether or not the menu's grab has come yet.
+  timeout 5 xdotool windowfocus --sync "$popup" 2>/dev/null || true
+  xdotool key "$1"
+  until_true 2 eval '! viewable "$popup"' && return 0
+  keep_screenshot "lost-key-$1"
   return 1
 }
 minimise() { xdotool windowminimize "$main" && until_true 5 one_icon && until_true 5 hidden; }
 screenshot() { [ -z "$shots" ] || timeout 20 import -window "$main" -frame "$shots/$1.png"; }
+keep_screenshot() { # keep_screenshot NAME: the whole screen, kept after the run for a failure
+  local file="$kept/tray_check-$1.png"
+  timeout 20 import -window root "$file" 2>/dev/null &&
+    echo "tray_check: screenshot of the failure kept in $file" >&2
+}
 
 normal_size=$(size)
 check "the window starts shown and in the taskbar" eval 'mapped && in_taskbar'

@@ -9,14 +9,14 @@ namespace rcon {
 ServerAddress serverAddress(const OctetTexts& fields) {
   ServerAddress address;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    address.octets[i] = FieldValue(fields[i]);
+    address.octets[i] = fieldValue(fields[i]);
     if (i > 0) address.dotted.push_back('.');
     address.dotted += std::to_string(address.octets[i]);
   }
   return address;
 }
 
-std::int64_t serverPort(std::string_view portText) { return FieldValue(portText); }
+std::int64_t serverPort(std::string_view portText) { return fieldValue(portText); }
 
 Destination checkDestination(const ServerAddress& address, std::int64_t port) {
   if (address.dotted == "0.0.0.0") return Destination::Unset;
@@ -55,7 +55,7 @@ std::string_view refusalText(Destination refusal) {
 
 OctetCheck checkOctet(std::string_view text) {
   // Compared as a floating whole number so that values far outside any integer range refuse too.
-  const double whole = std::floor(NumericValue(text));
+  const double whole = std::floor(numericValue(text));
   if (!(whole >= 0 && whole <= 255)) return {false, std::string(text)};
   return {true, std::to_string(static_cast<int>(whole))};
 }

@@ -10,11 +10,11 @@
 
 namespace rcon {
 
-std::string tidyInterval(std::string_view text) { return std::to_string(FieldValue(text)); }
+std::string tidyInterval(std::string_view text) { return std::to_string(fieldValue(text)); }
 
 AcceptedInterval acceptInterval(std::string_view text, std::int64_t unit) {
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-  const std::int64_t value = FieldValue(text);
+  const std::int64_t value = fieldValue(text);
   AcceptedInterval accepted;
   if (value < 0) {
     accepted.text = std::to_string(value < -kMax ? kMax : -value);
@@ -23,7 +23,7 @@ AcceptedInterval acceptInterval(std::string_view text, std::int64_t unit) {
   } else {
     accepted.text = std::string(text);
   }
-  const std::int64_t whole = std::min(FieldValue(accepted.text), MessageScheduler::kMaxSeconds);
+  const std::int64_t whole = std::min(fieldValue(accepted.text), MessageScheduler::kMaxSeconds);
   accepted.seconds = std::clamp<std::int64_t>(whole * std::max<std::int64_t>(unit, 1), 1,
                                               MessageScheduler::kMaxSeconds);
   return accepted;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -16,7 +17,7 @@ class NumericValueTable : public ::testing::TestWithParam<Case> {};
 
 TEST_P(NumericValueTable, ReadsTheLeadingNumber) {
   const Case& c = GetParam();
-  EXPECT_DOUBLE_EQ(rcon::NumericValue(c.text), c.value) << '"' << c.text << '"';
+  EXPECT_DOUBLE_EQ(rcon::numericValue(c.text), c.value) << '"' << c.text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -40,21 +41,38 @@ INSTANTIATE_TEST_SUITE_P(
         // far outside every integer range
         Case{"9e9", 9e9}, Case{"1e10", 1e10}));
 
-TEST(NumericValue, OverflowAndUnderflowStayFinite) {
-  EXPECT_TRUE(std::isinf(rcon::NumericValue("9e999")));
-  EXPECT_LT(rcon::NumericValue("-9e999"), 0);
-  EXPECT_DOUBLE_EQ(rcon::NumericValue("1e-999"), 0);
+TEST(NumericValue, RoundsToTheNearestDoubleWhateverTheDigits) {
+  const std::string zeros(400, '0');
+  // Below the smallest double: zero, never infinity; above the largest: infinity, never zero.
+  const double tiny = rcon::numericValue("0." + zeros + "1");
+  EXPECT_EQ(tiny, 0.0);
+  EXPECT_FALSE(std::signbit(tiny));
+  EXPECT_TRUE(std::isinf(rcon::numericValue("1" + zeros + "e-5")));
+  EXPECT_TRUE(std::signbit(rcon::numericValue("-1" + zeros + "e-5")));
+  EXPECT_GT(rcon::numericValue("0." + std::string(320, '0') + "1"), 0.0);
+  EXPECT_DOUBLE_EQ(rcon::numericValue("0." + zeros + "1e400"), 0.1);
+  EXPECT_DOUBLE_EQ(rcon::numericValue("1" + zeros + "e-400"), 1.0);
+  EXPECT_TRUE(std::isinf(rcon::numericValue("9e999")));
+  EXPECT_TRUE(std::isinf(rcon::numericValue("1e99999999999999999999999999")));
+  EXPECT_EQ(rcon::numericValue("1e-999"), 0.0);
+  EXPECT_EQ(rcon::numericValue("1e-99999999999999999999999999"), 0.0);
+  EXPECT_EQ(rcon::numericValue("-1d-999"), 0.0);
+  // 2^57 + 17 lies past the halfway point to 2^57 + 32; reading digit by digit in doubles
+  // would round twice and land on 2^57.
+  EXPECT_EQ(rcon::fieldValue("&H200000000000011"), 144115188075855904);
+  EXPECT_EQ(rcon::fieldValue("&O10000000000000000021"), 144115188075855904);
+  EXPECT_TRUE(std::isinf(rcon::numericValue("&H" + std::string(300, 'f'))));
 }
 
 TEST(WholePart, FloorsAndSaturates) {
-  EXPECT_EQ(rcon::WholePart(1.9), 1);
-  EXPECT_EQ(rcon::WholePart(-0.5), -1);
-  EXPECT_EQ(rcon::WholePart(-0.0), 0);
-  EXPECT_EQ(rcon::WholePart(std::nan("")), 0);
-  EXPECT_EQ(rcon::WholePart(1e300), std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(rcon::WholePart(-1e300), std::numeric_limits<std::int64_t>::min());
-  EXPECT_EQ(rcon::FieldValue("9e9"), 9000000000);
-  EXPECT_EQ(rcon::FieldValue("12.9"), 12);
+  EXPECT_EQ(rcon::wholePart(1.9), 1);
+  EXPECT_EQ(rcon::wholePart(-0.5), -1);
+  EXPECT_EQ(rcon::wholePart(-0.0), 0);
+  EXPECT_EQ(rcon::wholePart(std::nan("")), 0);
+  EXPECT_EQ(rcon::wholePart(1e300), std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(rcon::wholePart(-1e300), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(rcon::fieldValue("9e9"), 9000000000);
+  EXPECT_EQ(rcon::fieldValue("12.9"), 12);
 }
 
 }  // namespace

@@ -3,14 +3,20 @@
 # window leaves the screen and the taskbar for exactly one icon, only the right button opens the
 # icon's menu, Restore brings the window back in the normal state at its normal size, replies
 # arrive while hidden, the window returns when the panel goes, and Exit asks to save first and
-# ends the program. Every wait has a timeout, the whole run one of three minutes, and everything
-# started is stopped. Needs xdotool, x11-utils, iproute2 and, for screenshots, imagemagick.
+# ends the program with status 0. Every wait has a timeout, the whole run one of three minutes,
+# and everything started is stopped. Needs xdotool, x11-utils, iproute2 and, for screenshots,
+# imagemagick.
 #   tests/xvfb/tray_check.sh BUILD/VortaneRcon [DIR]  (DIR: gets screenshot-{normal,maximised}.png)
+# A menu key that the menu does not take fails its check, and a screenshot of the whole screen
+# stays as tray_check-lost-key-KEY.png in $TRAY_CHECK_KEEP, else the folder the check started in
+# (build/tests under ctest).
 set -euo pipefail
 [ -n "${TRAY_CHECK_TIMED:-}" ] || TRAY_CHECK_TIMED=1 exec timeout -k 10 180 bash "$0" "$@"
 [ $# -ge 1 ] && [ -x "$1" ] || { echo "usage: $0 PATH/TO/VortaneRcon [DIR]" >&2; exit 2; }
 app=$(realpath "$1")
 shots=${2:+$(mkdir -p "$2" && realpath "$2")}
+kept=$(realpath "${TRAY_CHECK_KEEP:-$PWD}")
+rm -f "$kept"/tray_check-lost-key-*.png # a kept screenshot belongs to the last run
 work=$(mktemp -d)
 cd "$work"
 pids=()
@@ -96,20 +102,25 @@ popups() { # visible windows of the program but its main window, its icon and th
 prompt() { xdotool search --onlyvisible --name '^Vortane Rcon$' 2>/dev/null | head -n1 | grep .; }
 answer() { timeout 5 xdotool windowactivate --sync "$(prompt)" key "$1" 2>/dev/null || true; }
 click_icon() { xdotool mousemove --window "$(icons)" 10 12 click "$@"; }
-menu() { # menu KEY: opens the icon's menu and picks an item by its access key
-  local popup try
+menu() { # menu KEY: opens the icon's menu and picks an item by its access key, pressed once
+  local popup
   click_icon 3 && until_true 5 popups >/dev/null || return 1
   popup=$(popups | head -n1)
-  # The menu takes the keyboard a moment after it is mapped; a key pressed before is lost.
-  for try in 1 2 3; do
-    sleep 0.2
-    xdotool key "$1"
-    until_true 2 eval '! viewable "$popup"' && return 0
-  done
+  # The menu takes the keyboard a moment after it is mapped: a key pressed sooner is lost or
+  # caught half-way (and the icon's next right-click then opens nothing).
+  sleep 0.5
+  xdotool key "$1"
+  until_true 2 eval '! viewable "$popup"' && return 0
+  keep_screenshot "lost-key-$1"
   return 1
 }
 minimise() { xdotool windowminimize "$main" && until_true 5 one_icon && until_true 5 hidden; }
 screenshot() { [ -z "$shots" ] || timeout 20 import -window "$main" -frame "$shots/$1.png"; }
+keep_screenshot() { # keep_screenshot NAME: the whole screen, kept after the run for a failure
+  local file="$kept/tray_check-$1.png"
+  timeout 20 import -window root "$file" 2>/dev/null &&
+    echo "tray_check: screenshot of the failure kept in $file" >&2
+}
 
 normal_size=$(size)
 check "the window starts shown and in the taskbar" eval 'mapped && in_taskbar'
@@ -158,6 +169,9 @@ check "minimising into the new panel shows one icon" minimise
 check "Exit from the icon's menu" menu x
 until_true 5 prompt >/dev/null && answer n
 check "Exit ends the program" until_true 10 eval '! running'
+app_status=running
+running || { app_status=0 && wait "$app_pid" || app_status=$?; }
+check "... with status 0 (built with the sanitizers: no leak, no error)" [ "$app_status" = 0 ]
 check "no icon is left behind" until_true 5 no_icon
 
 [ "$failures" -eq 0 ] || die "$failures check(s) failed"

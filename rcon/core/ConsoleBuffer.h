@@ -21,6 +21,12 @@ class ConsoleBuffer final {
   void dropFront(std::size_t bytes);
 
   const std::string& text() const { return text_; }
+  std::size_t capacity() const { return text_.capacity(); }
+  // Room for this many bytes at once, so that growing never copies the whole text to a block
+  // twice its size (untouched room costs address space, not memory).
+  void reserve(std::size_t bytes) { text_.reserve(bytes); }
+  // What the text and its line index take, roughly.
+  std::size_t footprint() const { return text_.size() + lineStarts_.size() * sizeof(std::size_t); }
   std::size_t size() const { return text_.size(); }
 
   // Lines end at each line feed; a carriage return right before it belongs to the break.

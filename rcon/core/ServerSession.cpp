@@ -118,8 +118,14 @@ void ServerSession::stopMessagingRefused() {
 
 void ServerSession::appendToConsole(std::string_view text) {
   if (text.empty()) return;
+  constexpr std::size_t kRoom = kConsoleLimit + kConsoleLimit / 8;
+  const std::size_t needed = console_.buffer.size() + text.size();
+  if (needed > console_.buffer.capacity() && needed > kConsoleLimit / 4 && needed <= kRoom) {
+    console_.buffer.reserve(kRoom);
+  }
   console_.append(text);
-  if (console_.buffer.size() > kConsoleLimit) trimConsole();
+  // Short lines cost more in their index than in text: both count.
+  if (console_.buffer.footprint() > kConsoleLimit) trimConsole();
   events_->consoleAppended();
 }
 
@@ -128,7 +134,7 @@ void ServerSession::appendToConsole(std::string_view text) {
 void ServerSession::trimConsole() {
   const ConsoleBuffer& buffer = console_.buffer;
   const std::size_t keep = kConsoleLimit - kConsoleLimit / 8;
-  const std::size_t excess = buffer.size() - keep;
+  const std::size_t excess = buffer.footprint() - std::min(keep, buffer.footprint());
   // The first line that starts at or past the excess: whole lines leave, unless one line alone
   // is larger than what is kept.
   std::size_t cut = excess;

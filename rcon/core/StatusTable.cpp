@@ -152,8 +152,10 @@ std::optional<PlayerRow> readRow(std::string_view line, const std::vector<Token>
     if (!fits(text, layout[i])) return std::nullopt;
     if (layout[i] == Column::Address && !row.address) row.address = std::string(text);
   }
+  // A heading with no column after the name leaves the name the rest of the line.
   const std::size_t nameBegin = tokens[2].end;
-  row.name = std::string(trimmed(line.substr(nameBegin, tokens[right].begin - nameBegin)));
+  const std::size_t nameEnd = right < tokens.size() ? tokens[right].begin : line.size();
+  row.name = std::string(trimmed(line.substr(nameBegin, nameEnd - nameBegin)));
   return row;
 }
 

@@ -50,6 +50,8 @@ TEST(StatusTable, RowsOfBothLayouts) {
       {"", " 6     1   20 NoHeading       0 10.1.2.3:27960        4 25000",  // older guessed
        "6|1|20|NoHeading|10.1.2.3:27960"},
       {"", " 7     1   20 NoHeading       10.1.2.3:27960 25000", "7|1|20|NoHeading|10.1.2.3:27960"},
+      // a heading with nothing after the name (found by the fuzzer)
+      {"cl score ping name\n", " 8  1 20 Rest Of  Line ", "8|1|20|Rest Of  Line|-"},
   };
   for (const Case& c : cases) {
     const rcon::StatusTable table = rcon::parseStatusOutput(c.head + c.line + "\n");

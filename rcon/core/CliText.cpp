@@ -3,23 +3,7 @@
 namespace rcon {
 
 std::vector<ColourSpan> colourSpans(std::string_view text) {
-  std::vector<ColourSpan> spans;
-  int colour = kDefaultColour;
-  auto add = [&spans, &colour](char c) {
-    if (spans.empty() || spans.back().colour != colour) spans.push_back({colour, {}});
-    spans.back().text.push_back(c);
-  };
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '^' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9') {
-      colour = (text[i + 1] - '0') % 8;
-      ++i;
-      continue;
-    }
-    if (c == '\n') colour = kDefaultColour;
-    add(c);
-  }
-  return spans;
+  return splitColours(text, /*endAtLineFeed=*/true);
 }
 
 std::string joinAsLines(const std::vector<std::string>& pieces) {

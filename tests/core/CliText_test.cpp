@@ -14,6 +14,7 @@ std::string Spans(std::string_view text) {
 TEST(CliText, ColourCodesBecomeSpansThatEndWithTheLine) {
   EXPECT_EQ(Spans("^1Red^7Fox x^9y\n^ 5^^2z^"), "[1]Red[7]Fox x[1]y[-1]\n^ 5^[2]z^");
   EXPECT_EQ(Spans("") + Spans("^3"), "");
+  EXPECT_EQ(Spans("^aA^b\nB"), "[1]A[-1]\nB");  // letters are escapes too, as in the GUI
 }
 
 TEST(CliText, LineEnds) {

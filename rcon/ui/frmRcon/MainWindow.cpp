@@ -15,6 +15,7 @@
 #include "ui/frmRcon/FilesPart.h"
 #include "ui/frmRcon/HelpPart.h"
 #include "ui/frmRcon/MessagingPart.h"
+#include "ui/frmRcon/PlayersPart.h"
 #include "ui/frmRcon/ServersPart.h"
 #include "ui/frmRcon/ShellPart.h"
 
@@ -39,6 +40,7 @@ MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, Q
     session_.requestStatus();
     servers_->fieldsUsed();
   });
+  new PlayersPart(session_, menus_.serverActions.players, *this, services_);
   connect(menus_.serverActions.sendCommand, &QAction::triggered, this,
           &MainWindow::sendCommandChosen);
 

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "keyring/KeyringSession.h"
 #include "cli/AnsweringServer.h"
 #include "cli/Serving.h"
 #include "platform/base/SecretStore.h"
@@ -95,15 +96,7 @@ class SavedServersTest : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // The first run starts the keyring and runs the test again inside it.
-  if (qEnvironmentVariable("RCON_IN_KEYRING_SESSION") != QLatin1String("1")) {
-    const QByteArray script = RCON_SOURCE_DIR "/tests/keyring/with-keyring.sh";
-    std::vector<char*> arguments{const_cast<char*>(script.constData())};
-    for (int i = 0; i < argc; ++i) arguments.push_back(argv[i]);
-    arguments.push_back(nullptr);
-    execv(script.constData(), arguments.data());
-    return 125;
-  }
+  if (const int failed = fakes::enterKeyringSession(argc, argv)) return failed;
   QCoreApplication app(argc, argv);
   SavedServersTest test;
   return QTest::qExec(&test, argc, argv);

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "keyring/KeyringSession.h"
 #include "fakes/FakeGameServer.h"
 #include "fakes/TestWindow.h"
 #include "platform/base/SecretStore.h"
@@ -130,15 +131,7 @@ class SavedServersKeyringTest : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // The first run starts the keyring and runs the test again inside it.
-  if (qEnvironmentVariable("RCON_IN_KEYRING_SESSION") != QLatin1String("1")) {
-    const QByteArray script = RCON_SOURCE_DIR "/tests/keyring/with-keyring.sh";
-    std::vector<char*> arguments{const_cast<char*>(script.constData())};
-    for (int i = 0; i < argc; ++i) arguments.push_back(argv[i]);
-    arguments.push_back(nullptr);
-    execv(script.constData(), arguments.data());
-    return 125;
-  }
+  if (const int failed = fakes::enterKeyringSession(argc, argv)) return failed;
   QApplication app(argc, argv);
   if (qEnvironmentVariable("RCON_E2E_RUN") == QLatin1String("1")) {
     Runs runs;

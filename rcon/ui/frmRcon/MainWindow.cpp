@@ -12,10 +12,12 @@
 #include "ui/frmRcon/CommandHistoryKeys.h"
 #include "ui/frmRcon/ConnectionFields.h"
 #include "ui/frmRcon/ConsoleView.h"
+#include "ui/frmRcon/EditPart.h"
 #include "ui/frmRcon/FilesPart.h"
 #include "ui/frmRcon/HelpPart.h"
 #include "ui/frmRcon/MessagingPart.h"
 #include "ui/frmRcon/ShellPart.h"
+#include "ui/frmRcon/ViewPart.h"
 
 namespace ui {
 
@@ -29,6 +31,9 @@ MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, Q
   shell_ = std::make_unique<ShellPart>(*this, controls_, services_.tray, menus_.trayActions);
   files_ = std::make_unique<FilesPart>(session_, menus_.fileActions, services_.printer,
                                        [this] { close(); });
+  edit_ = std::make_unique<EditPart>(menus_.editActions, *controls_.console, *this);
+  view_ = std::make_unique<ViewPart>(menus_.viewActions, *controls_.console, services_.serversFile,
+                                     *services_.messageBox);
   messaging_ = std::make_unique<MessagingPart>(session_, menus_.messagingActions, *this, services_);
   help_ = std::make_unique<HelpPart>(menus_.helpActions, *this, services_);
   connect(menus_.serverActions.status, &QAction::triggered, this,
@@ -45,6 +50,8 @@ MainWindow::~MainWindow() {
   // The parts reach into the controls; they go first.
   help_.reset();
   messaging_.reset();
+  view_.reset();
+  edit_.reset();
   files_.reset();
   shell_.reset();
 }

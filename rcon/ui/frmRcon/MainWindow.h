@@ -12,10 +12,12 @@
 
 namespace ui {
 
+class EditPart;
 class FilesPart;
 class HelpPart;
 class MessagingPart;
 class ShellPart;
+class ViewPart;
 
 class MainWindow final : public QMainWindow, private rcon::SessionEvents {
   Q_OBJECT
@@ -49,6 +51,8 @@ class MainWindow final : public QMainWindow, private rcon::SessionEvents {
 
   std::unique_ptr<ShellPart> shell_;
   std::unique_ptr<FilesPart> files_;
+  std::unique_ptr<EditPart> edit_;
+  std::unique_ptr<ViewPart> view_;
   std::unique_ptr<MessagingPart> messaging_;
   std::unique_ptr<HelpPart> help_;
 };

@@ -54,6 +54,17 @@ void ServerSession::send(std::string_view request) {
   }
 }
 
+std::optional<ServerSession::Target> ServerSession::target() const {
+  const ServerAddress address = serverAddress(octets_);
+  const std::int64_t port = serverPort(portText_);
+  if (checkDestination(address, port) != Destination::Valid ||
+      isBroadcastOrMulticast(address, network_ != nullptr ? network_->broadcastAddresses()
+                                                          : std::vector<std::string>{})) {
+    return std::nullopt;
+  }
+  return Target{address.dotted, static_cast<std::uint16_t>(port), password_};
+}
+
 void ServerSession::reportSendFailure(const std::string& text) {
   if (!boxes_.anyOpen()) {
     boxes_.show({text, std::string(kMainTitle)});

@@ -5,6 +5,7 @@
 // A datagram's road reads in one direction: socket -> session -> console -> view.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -60,6 +61,16 @@ class ServerSession final {
   void setPortText(std::string text) { portText_ = std::move(text); }
   void setPassword(std::string password) { password_ = std::move(password); }
   const std::string& password() const { return password_; }
+
+  // Where a send would go now, for windows with requests of their own (the players list);
+  // nothing while the fields name no server a send would reach.
+  struct Target {
+    std::string host;  // dotted
+    std::uint16_t port = 0;
+    std::string password;
+    bool operator==(const Target&) const = default;
+  };
+  std::optional<Target> target() const;
 
   // The one way a request leaves: refuses an unset or invalid destination with a box (and
   // tells the view which field is at fault), else sends one datagram.

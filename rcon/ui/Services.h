@@ -3,9 +3,12 @@
 // place. Production builds take them from AppServices. A window's session brings its own
 // socket, timer and clock.
 #include <QString>
+#include <functional>
+#include <memory>
 
 #include "core/ServerServices.h"
 #include "core/Services.h"
+#include "core/SideChannel.h"
 
 namespace platform {
 class TrayIcon;
@@ -29,6 +32,10 @@ struct Services {
   rcon::PasswordStore* passwords = nullptr;
   rcon::HostLookup* hostLookup = nullptr;
   QString programDir;  // the executable's folder
+  // Background requests (the players list) on a socket of their own, and their timers; empty:
+  // real UDP and real timers.
+  std::function<std::unique_ptr<rcon::RequestChannel>()> sideChannels;
+  std::function<std::unique_ptr<rcon::Timer>()> timers;
 };
 
 }  // namespace ui

@@ -18,6 +18,16 @@ TestWindow::TestWindow() {
   services.passwords = &passwords;
   services.hostLookup = &hostLookup;
   services.programDir = programDir.path();
+  services.sideChannels = [this] {
+    auto channel = std::make_unique<FakeSideChannel>(clock);
+    sideChannel = channel.get();
+    return channel;
+  };
+  services.timers = [this] {
+    auto timer = std::make_unique<FakeTimer>();
+    windowTimer = timer.get();
+    return timer;
+  };
 }
 
 TestWindow::~TestWindow() {

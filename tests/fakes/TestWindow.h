@@ -9,6 +9,7 @@
 #include "fakes/FakeHostLookup.h"
 #include "fakes/FakeServerStores.h"
 #include "fakes/FakeServices.h"
+#include "fakes/FakeSideChannel.h"
 #include "fakes/FakeTrayIcon.h"
 #include "platform/base/QtFileStore.h"
 #include "platform/gui/QtPrinter.h"
@@ -34,6 +35,9 @@ struct TestWindow {
   FakePasswordStore passwords;
   FakeHostLookup hostLookup;
   ui::Services services;
+  // The last side channel and timer a window made (the players window's), owned by it.
+  FakeSideChannel* sideChannel = nullptr;
+  FakeTimer* windowTimer = nullptr;
   // What the session runs on: the fakes above unless a test puts real ones in.
   rcon::DatagramSocket* sessionSocket = &socket;
   rcon::Timer* sessionTimer = &timer;

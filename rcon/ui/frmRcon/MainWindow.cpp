@@ -16,6 +16,7 @@
 #include "ui/frmRcon/FilesPart.h"
 #include "ui/frmRcon/HelpPart.h"
 #include "ui/frmRcon/MessagingPart.h"
+#include "ui/frmRcon/PlayersPart.h"
 #include "ui/frmRcon/ShellPart.h"
 #include "ui/frmRcon/ViewPart.h"
 
@@ -36,6 +37,7 @@ MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, Q
                                      *services_.messageBox);
   messaging_ = std::make_unique<MessagingPart>(session_, menus_.messagingActions, *this, services_);
   help_ = std::make_unique<HelpPart>(menus_.helpActions, *this, services_);
+  new PlayersPart(session_, menus_.serverActions.players, *this, services_);
   connect(menus_.serverActions.status, &QAction::triggered, this,
           [this] { session_.requestStatus(); });
   connect(menus_.serverActions.sendCommand, &QAction::triggered, this,

@@ -10,6 +10,7 @@
 #include "ui/common/SaveAsKey.h"
 #include "ui/common/WindowSetup.h"
 #include "ui/frmRcon/CommandHistoryKeys.h"
+#include "ui/frmRcon/CompletionPart.h"
 #include "ui/frmRcon/ConnectionFields.h"
 #include "ui/frmRcon/ConsoleView.h"
 #include "ui/frmRcon/EditPart.h"
@@ -35,6 +36,8 @@ MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, Q
   edit_ = std::make_unique<EditPart>(menus_.editActions, *controls_.console, *this);
   view_ = std::make_unique<ViewPart>(menus_.viewActions, *controls_.console, services_.serversFile,
                                      *services_.messageBox);
+  completion_ =
+      std::make_unique<CompletionPart>(session_, *controls_.commandLine, services_.sideChannels);
   messaging_ = std::make_unique<MessagingPart>(session_, menus_.messagingActions, *this, services_);
   help_ = std::make_unique<HelpPart>(menus_.helpActions, *this, services_);
   new PlayersPart(session_, menus_.serverActions.players, *this, services_);
@@ -52,6 +55,7 @@ MainWindow::~MainWindow() {
   // The parts reach into the controls; they go first.
   help_.reset();
   messaging_.reset();
+  completion_.reset();
   view_.reset();
   edit_.reset();
   files_.reset();

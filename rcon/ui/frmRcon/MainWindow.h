@@ -12,6 +12,7 @@
 
 namespace ui {
 
+class CompletionPart;
 class EditPart;
 class FilesPart;
 class HelpPart;
@@ -53,6 +54,7 @@ class MainWindow final : public QMainWindow, private rcon::SessionEvents {
   std::unique_ptr<FilesPart> files_;
   std::unique_ptr<EditPart> edit_;
   std::unique_ptr<ViewPart> view_;
+  std::unique_ptr<CompletionPart> completion_;
   std::unique_ptr<MessagingPart> messaging_;
   std::unique_ptr<HelpPart> help_;
 };

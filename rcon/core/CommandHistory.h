@@ -27,6 +27,8 @@ class CommandHistory final {
 
   bool browsing() const { return position_ < entries_.size(); }
   std::size_t size() const { return entries_.size(); }
+  // Oldest first.
+  const std::deque<std::string>& entries() const { return entries_; }
 
  private:
   std::deque<std::string> entries_;  // oldest first

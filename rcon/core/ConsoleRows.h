@@ -3,6 +3,8 @@
 // what is visible. Long lines wrap by character, a tab advances to the next multiple of eight
 // columns, and control bytes take no room. The layout follows the buffer as it grows at a cost
 // in proportion to the bytes appended; a new column count costs one pass over the lines.
+// With colour codes on, each colour escape takes no room either, and each row carries the
+// colour of every cell.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -33,6 +35,9 @@ struct RowCells {
   std::size_t selectedFrom = 0;  // the columns of the selection that fall on this row
   std::size_t selectedTo = 0;
   bool breakSelected = false;  // the selection runs on past the end of the line
+  // With colour codes on: each cell's colour index, kDefaultColour where no code has been met
+  // in the line yet. Empty otherwise.
+  std::vector<signed char> colours;
 };
 
 class ConsoleRows final {
@@ -44,6 +49,10 @@ class ConsoleRows final {
   // Wraps at another width; at least one column.
   void setColumns(std::uint64_t columns);
   std::uint64_t columns() const { return columns_; }
+  // Hides colour escapes (a caret and a letter or digit) and colours what follows; a new
+  // setting lays every line out again.
+  void setColourCodes(bool on);
+  bool colourCodes() const { return colourCodes_; }
 
   std::uint64_t rowCount() const;
   // Lines laid out so far; the buffer may hold more until the next sync.
@@ -53,6 +62,14 @@ class ConsoleRows final {
   std::uint64_t firstRowOf(std::size_t line) const;
   // Rows past the end give the last row.
   RowPosition rowAt(std::uint64_t row) const;
+
+  // Where the byte at an offset shows: its row and column there (an offset at a line's end:
+  // just past its last character, kept on the line's last row).
+  struct Place {
+    std::uint64_t row = 0;
+    std::uint64_t column = 0;
+  };
+  Place placeOf(std::size_t offset) const;
 
   // The caret position (a byte offset in the buffer) nearest to a column boundary of a row.
   std::size_t caretAt(std::uint64_t row, std::uint64_t column) const;
@@ -68,6 +85,13 @@ class ConsoleRows final {
   struct Cell {
     std::size_t offset;    // the byte that covers the column
     std::uint64_t column;  // the column where that byte starts
+    int colour;            // the colour in force there
+  };
+  // One visible byte, or one colour escape, from an offset on.
+  struct Step {
+    std::size_t bytes;    // 1, or 2 for an escape
+    std::uint64_t width;  // columns taken
+    int colour;           // the colour from here on
   };
 
   void rebuild();
@@ -78,10 +102,14 @@ class ConsoleRows final {
     return width == 0 ? 1 : (width + columns_ - 1) / columns_;
   }
   std::size_t contentEnd(std::size_t line) const;
+  Step stepAt(std::size_t offset, std::uint64_t column, int colour) const;
+  // The checkpoint of a line at or before an offset (or a column), else the line's start.
+  Cell walkStart(std::size_t line, std::size_t offset, std::uint64_t column) const;
   Cell cellAt(std::size_t line, std::uint64_t column) const;
 
   const ConsoleBuffer& buffer_;
   std::uint64_t columns_;
+  bool colourCodes_ = false;
   std::vector<std::uint32_t> widths_;     // per line, with kSpecialBit
   std::vector<std::uint64_t> blockRows_;  // rows above line k * kBlockLines
   std::uint64_t rowsAboveLast_ = 0;       // rows of every line but the last
@@ -90,6 +118,7 @@ class ConsoleRows final {
   struct Checkpoint {
     std::size_t offset;
     std::uint64_t column;
+    int colour;
   };
   std::vector<Checkpoint> checkpoints_;
 
@@ -98,6 +127,8 @@ class ConsoleRows final {
   std::size_t scanned_ = 0;
   std::size_t lastStart_ = 0;
   std::uint64_t lastColumn_ = 0;
+  int lastColour_ = -1;
+  bool trailingCaret_ = false;  // the scan ended on a caret whose code may come next
   std::size_t firstSpecial_ = std::string::npos;  // in the last line
 };
 

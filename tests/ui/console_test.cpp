@@ -1,4 +1,5 @@
 // The console as a user meets it: appends, scrolling, wrapping, selection, copying.
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QScrollBar>
@@ -109,6 +110,40 @@ class ConsoleTest : public QObject {
     c.append("a\xAD"s + "b");
     hyphen.append("a-b");
     QCOMPARE(c.view.viewport()->grab().toImage(), hyphen.view.viewport()->grab().toImage());
+  }
+
+  // A screen reader reads the painted console through QAccessible: its lines, caret and
+  // selection, in the buffer's offsets.
+  void assistiveTechnologyReadsLinesCaretAndSelection() {
+    Console c;
+    c.append("first line\r\nsecond \xE9t\xE9\r\nlast");
+    QAccessibleInterface* console = QAccessible::queryAccessibleInterface(&c.view);
+    QVERIFY(console != nullptr);
+    QCOMPARE(console->role(), QAccessible::EditableText);
+    QVERIFY(console->state().readOnly && console->state().multiLine);
+    QAccessibleTextInterface* text = console->textInterface();
+    QVERIFY(text != nullptr);
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->textAtOffset(15, QAccessible::LineBoundary, &start, &end),
+             QString::fromUtf16(u"second \u00E9t\u00E9\r\n"));
+    QCOMPARE(std::pair(start, end), std::pair(12, 24));
+    QCOMPARE(text->textAtOffset(26, QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("last"));
+    QCOMPARE(text->characterCount(), int(c.buffer.size()));
+    QCOMPARE(text->cursorPosition(), int(c.buffer.size()));  // appends leave the caret at the end
+    QCOMPARE(text->selectionCount(), 0);
+
+    c.view.select(0, 5);
+    QCOMPARE(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(0, 5));
+    // And the other way: a reader selects, the view shows it.
+    text->setSelection(0, 12, 18);
+    QCOMPARE(c.view.selectedText(), QStringLiteral("second"));
+    QCOMPARE(text->cursorPosition(), 18);
+    const QRect cell = text->characterRect(14);  // on screen
+    QCOMPARE(text->offsetAtPoint(cell.topLeft() + QPoint(1, cell.height() / 2)), 14);
   }
 };
 

@@ -15,6 +15,11 @@ void CommandHistoryKeys::record(QLineEdit& line) {
   if (keys != nullptr) keys->history_.record(platform::FromQString(line.text()));
 }
 
+const rcon::CommandHistory* CommandHistoryKeys::historyOf(const QLineEdit& line) {
+  const auto* keys = line.findChild<CommandHistoryKeys*>(QString(), Qt::FindDirectChildrenOnly);
+  return keys != nullptr ? &keys->history_ : nullptr;
+}
+
 bool CommandHistoryKeys::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &line_ || event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);

@@ -15,6 +15,8 @@ class CommandHistoryKeys final : public QObject {
 
   // Keeps the line's text as a command sent; call it before the line is cleared.
   static void record(QLineEdit& line);
+  // The commands kept for a line; null when the line has no history keys.
+  static const rcon::CommandHistory* historyOf(const QLineEdit& line);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

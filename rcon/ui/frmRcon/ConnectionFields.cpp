@@ -1,5 +1,7 @@
 #include "ui/frmRcon/ConnectionFields.h"
 
+#include <QFocusEvent>
+
 #include <QApplication>
 #include <QEvent>
 #include <limits>
@@ -91,7 +93,10 @@ void ConnectionFields::octetLeft(std::size_t index) {
 }
 
 bool ConnectionFields::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
+  // A closing menu or completion list gives the focus back: that is no new visit to the box,
+  // and selecting all then would let the next key wipe what was being typed.
+  if (event->type() == QEvent::FocusIn &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     if (auto* box = qobject_cast<QLineEdit*>(watched)) box->selectAll();
   }
   return QObject::eventFilter(watched, event);

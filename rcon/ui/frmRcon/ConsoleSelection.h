@@ -19,6 +19,8 @@ class ConsoleSelection final {
     return {std::min(a, b), std::max(a, b)};
   }
 
+  std::size_t caret() const { return caret_; }
+
   void clamp(std::size_t size) {
     anchor_ = std::min(anchor_, size);
     caret_ = std::min(caret_, size);

@@ -5,18 +5,31 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
 
+#include "core/ColourCodes.h"
 #include "platform/base/TextCodec.h"
 #include "ui/common/Look.h"
+#include "ui/frmRcon/ConsoleViewAccessible.h"
 
 namespace ui {
 namespace {
 
 int clampToInt(std::uint64_t value) {
   return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX));
+}
+
+// A colour code's colour on the console's black. Black itself would not show: a dark grey
+// stands in for it; white is the console's own orange, so plain text keeps the design's look.
+QColor codeColour(int index) {
+  static const std::array<QColor, rcon::kColourCount> colours{
+      QColor(128, 128, 128), QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(255, 255, 0),
+      QColor(0, 0, 255),     QColor(0, 255, 255), QColor(255, 0, 255), kTextColour};
+  return index >= 0 && index < rcon::kColourCount ? colours[static_cast<std::size_t>(index)]
+                                                  : kTextColour;
 }
 
 }  // namespace
@@ -38,6 +51,8 @@ ConsoleView::ConsoleView(const rcon::ConsoleBuffer& buffer, QWidget* parent)
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setCursor(Qt::IBeamCursor);
   measureFont();
+  announced_ = buffer.size();
+  ConsoleAccessible::install();
 }
 
 void ConsoleView::measureFont() {
@@ -97,6 +112,8 @@ void ConsoleView::textAppended() {
   catchUp();
   selection_.collapseTo(buffer_.size());
   dragging_ = false;
+  announceConsoleAppend(this, sameText ? std::min(announced_, buffer_.size()) : 0, buffer_.size());
+  announced_ = buffer_.size();
   updateScrollRange();
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());
   // The scroll moved the rows already drawn; only those from the old last row on are new,
@@ -112,11 +129,60 @@ void ConsoleView::textAppended() {
 
 void ConsoleView::textReset() {
   catchUp();
+  announced_ = buffer_.size();
   selection_.collapseTo(0);
   dragging_ = false;
   updateScrollRange();
   verticalScrollBar()->setValue(0);
   viewport()->update();
+}
+
+void ConsoleView::setColourCodes(bool on) {
+  catchUp();
+  QScrollBar* bar = verticalScrollBar();
+  const bool atEnd = bar->value() >= bar->maximum();
+  const std::size_t topLine = rows_.rowAt(topRow()).line;
+  // Hidden escapes change every line's width: the same line stays at the top.
+  rows_.setColourCodes(on);
+  updateScrollRange();
+  bar->setValue(atEnd ? bar->maximum() : clampToInt(rows_.firstRowOf(topLine)));
+  viewport()->update();
+}
+
+void ConsoleView::select(std::size_t from, std::size_t to) {
+  catchUp();
+  selection_.select(std::min(from, buffer_.size()), std::min(to, buffer_.size()));
+  dragging_ = false;
+  const auto [first, last] = selection_.range(buffer_.size());
+  showRange(first, last);
+  viewport()->update();
+  announceConsoleSelection(this);
+}
+
+void ConsoleView::showRange(std::size_t from, std::size_t to) {
+  catchUp();
+  from = std::min(from, buffer_.size());
+  to = std::clamp(to, from, buffer_.size());
+  // The end first, then the start: a range taller than the view shows its beginning.
+  scrollToRow(rows_.placeOf(to > from ? to - 1 : to).row);
+  scrollToRow(rows_.placeOf(from).row);
+}
+
+void ConsoleView::scrollToRow(std::uint64_t row) {
+  const auto visible = static_cast<std::uint64_t>(visibleRows());
+  const std::uint64_t top = topRow();
+  QScrollBar* bar = verticalScrollBar();
+  if (row < top) bar->setValue(clampToInt(row));
+  if (row >= top + visible) bar->setValue(clampToInt(row - visible + 1));
+}
+
+QRect ConsoleView::cellRect(std::size_t offset) {
+  catchUp();
+  const rcon::ConsoleRows::Place place = rows_.placeOf(std::min(offset, buffer_.size()));
+  const auto screenRow = static_cast<qreal>(static_cast<std::int64_t>(place.row - topRow()));
+  return QRectF(kMargin + static_cast<qreal>(place.column) * cellWidth_, screenRow * rowHeight_,
+                cellWidth_, rowHeight_)
+      .toRect();
 }
 
 bool ConsoleView::isLineVisible(std::size_t line) const {
@@ -176,23 +242,27 @@ void ConsoleView::paintRow(QPainter& painter, int screenRow, const rcon::RowCell
   const qreal baseline = y + ascent_;
   const std::size_t from = cells.selectedFrom;
   const std::size_t to = cells.selectedTo;
-  if (from == to && !cells.breakSelected) {
-    painter.setPen(kTextColour);
-    painter.drawText(QPointF(x(0), baseline), text);
-    return;
+  if (from < to || cells.breakSelected) {
+    // The selected cells, and one cell more for a selected line break.
+    const std::size_t start = from < to ? from : cells.cells.size();
+    const std::size_t end = (from < to ? to : start) + (cells.breakSelected ? 1 : 0);
+    painter.fillRect(QRectF(x(start), y, x(end) - x(start), rowHeight_),
+                     palette().brush(QPalette::Highlight));
   }
-  // The selected cells, and one cell more for a selected line break.
-  const std::size_t start = from < to ? from : cells.cells.size();
-  const std::size_t end = (from < to ? to : start) + (cells.breakSelected ? 1 : 0);
-  painter.fillRect(QRectF(x(start), y, x(end) - x(start), rowHeight_),
-                   palette().brush(QPalette::Highlight));
-  const auto a = static_cast<qsizetype>(from);
-  const auto b = static_cast<qsizetype>(to);
-  painter.setPen(kTextColour);
-  painter.drawText(QPointF(x(0), baseline), text.left(a));
-  painter.drawText(QPointF(x(to), baseline), text.mid(b));
-  painter.setPen(palette().color(QPalette::HighlightedText));
-  painter.drawText(QPointF(x(from), baseline), text.mid(a, b - a));
+  // Runs of one colour, each drawn at its own cell so that nothing drifts.
+  const QColor selectedColour = palette().color(QPalette::HighlightedText);
+  const auto colourAt = [&](std::size_t i) {
+    if (i >= from && i < to) return selectedColour;
+    return cells.colours.empty() ? kTextColour : codeColour(cells.colours[i]);
+  };
+  const std::size_t count = cells.cells.size();
+  for (std::size_t start = 0, i = 1; start < count; ++i) {
+    if (i < count && colourAt(i) == colourAt(start)) continue;
+    painter.setPen(colourAt(start));
+    painter.drawText(QPointF(x(start), baseline),
+                     text.mid(static_cast<qsizetype>(start), static_cast<qsizetype>(i - start)));
+    start = i;
+  }
 }
 
 }  // namespace ui

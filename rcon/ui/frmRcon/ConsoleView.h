@@ -2,9 +2,13 @@
 // The console: a read-only view that paints only the visible rows of the core's
 // console buffer, so that the text is held once, as bytes, and an append costs the same however
 // long the console has grown. Long lines wrap at the view's width; tabs advance to every eighth
-// column; control bytes (a lone carriage return among them) are shown as nothing.
+// column; control bytes (a lone carriage return among them) are shown as nothing. With colour
+// codes on, escapes are hidden and what follows them painted in their colour; the bytes
+// themselves never change.
 #include <QAbstractScrollArea>
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "core/ConsoleBuffer.h"
 #include "core/ConsoleRows.h"
@@ -34,6 +38,24 @@ class ConsoleView final : public QAbstractScrollArea {
   }
   void selectAll();
   void copy() const;
+  // Byte offsets in the buffer: the selection [from, to), and the caret at one of its ends.
+  std::pair<std::size_t, std::size_t> selectionRange() const {
+    return selection_.range(buffer_.size());
+  }
+  std::size_t caret() const { return std::min(selection_.caret(), buffer_.size()); }
+  // Selects the bytes [from, to), the caret at `to`, and scrolls them into view.
+  void select(std::size_t from, std::size_t to);
+  // Scrolls the bytes [from, to) into view, their start first when they do not fit.
+  void showRange(std::size_t from, std::size_t to);
+
+  void setColourCodes(bool on);
+  bool colourCodes() const { return rows_.colourCodes(); }
+
+  // For assistive technology: the on-screen cell of the byte at an offset (in viewport
+  // coordinates), and the offset nearest a viewport point.
+  QRect cellRect(std::size_t offset);
+  std::size_t offsetAt(const QPoint& point) { return caretAt(point); }
+  const rcon::ConsoleBuffer& buffer() const { return buffer_; }
 
   // Whether any row of the given line is on screen.
   bool isLineVisible(std::size_t line) const;
@@ -62,6 +84,7 @@ class ConsoleView final : public QAbstractScrollArea {
   int visibleRows() const;
   std::uint64_t topRow() const;
   void paintRow(QPainter& painter, int screenRow, const rcon::RowCells& cells) const;
+  void scrollToRow(std::uint64_t row);
 
   // Selection, keys and mouse (ConsoleViewInput.cpp).
   std::size_t caretAt(const QPoint& point);
@@ -70,6 +93,7 @@ class ConsoleView final : public QAbstractScrollArea {
   const rcon::ConsoleBuffer& buffer_;
   rcon::ConsoleRows rows_;
   std::uint64_t generation_ = 0;
+  std::size_t announced_ = 0;  // bytes assistive technology has been told of
   ConsoleSelection selection_;
   bool dragging_ = false;
   qreal cellWidth_ = 1;

@@ -11,6 +11,7 @@
 
 #include "platform/base/TextCodec.h"
 #include "ui/frmRcon/ConsoleView.h"
+#include "ui/frmRcon/ConsoleViewAccessible.h"
 
 namespace ui {
 
@@ -36,6 +37,7 @@ void ConsoleView::selectAll() {
   catchUp();
   selection_.select(0, buffer_.size());
   viewport()->update();
+  announceConsoleSelection(this);
 }
 
 bool ConsoleView::event(QEvent* event) {
@@ -107,6 +109,7 @@ void ConsoleView::mouseMoveEvent(QMouseEvent* event) {
 void ConsoleView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   dragging_ = false;
+  announceConsoleSelection(this);
   QClipboard* clipboard = QApplication::clipboard();
   if (hasSelection() && clipboard->supportsSelection()) {
     clipboard->setText(selectedText(), QClipboard::Selection);

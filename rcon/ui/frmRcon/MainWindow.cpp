@@ -10,14 +10,17 @@
 #include "ui/common/SaveAsKey.h"
 #include "ui/common/WindowSetup.h"
 #include "ui/frmRcon/CommandHistoryKeys.h"
+#include "ui/frmRcon/CompletionPart.h"
 #include "ui/frmRcon/ConnectionFields.h"
 #include "ui/frmRcon/ConsoleView.h"
+#include "ui/frmRcon/EditPart.h"
 #include "ui/frmRcon/FilesPart.h"
 #include "ui/frmRcon/HelpPart.h"
 #include "ui/frmRcon/MessagingPart.h"
 #include "ui/frmRcon/PlayersPart.h"
 #include "ui/frmRcon/ServersPart.h"
 #include "ui/frmRcon/ShellPart.h"
+#include "ui/frmRcon/ViewPart.h"
 
 namespace ui {
 
@@ -31,6 +34,11 @@ MainWindow::MainWindow(rcon::ServerSession& session, const Services& services, Q
   shell_ = std::make_unique<ShellPart>(*this, controls_, services_.tray, menus_.trayActions);
   files_ = std::make_unique<FilesPart>(session_, menus_.fileActions, services_.printer,
                                        [this] { close(); });
+  edit_ = std::make_unique<EditPart>(menus_.editActions, *controls_.console, *this);
+  view_ = std::make_unique<ViewPart>(menus_.viewActions, *controls_.console, services_.serversFile,
+                                     *services_.messageBox);
+  completion_ =
+      std::make_unique<CompletionPart>(session_, *controls_.commandLine, services_.sideChannels);
   messaging_ = std::make_unique<MessagingPart>(session_, menus_.messagingActions, *this, services_);
   help_ = std::make_unique<HelpPart>(menus_.helpActions, *this, services_);
   connect(menus_.fileActions.newWindow, &QAction::triggered, this, &MainWindow::newWindowRequested);
@@ -54,6 +62,9 @@ MainWindow::~MainWindow() {
   servers_.reset();
   help_.reset();
   messaging_.reset();
+  completion_.reset();
+  view_.reset();
+  edit_.reset();
   files_.reset();
   shell_.reset();
 }

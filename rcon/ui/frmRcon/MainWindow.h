@@ -12,11 +12,14 @@
 
 namespace ui {
 
+class CompletionPart;
+class EditPart;
 class FilesPart;
 class HelpPart;
 class MessagingPart;
 class ServersPart;
 class ShellPart;
+class ViewPart;
 
 class MainWindow final : public QMainWindow, private rcon::SessionEvents {
   Q_OBJECT
@@ -56,6 +59,9 @@ class MainWindow final : public QMainWindow, private rcon::SessionEvents {
 
   std::unique_ptr<ShellPart> shell_;
   std::unique_ptr<FilesPart> files_;
+  std::unique_ptr<EditPart> edit_;
+  std::unique_ptr<ViewPart> view_;
+  std::unique_ptr<CompletionPart> completion_;
   std::unique_ptr<MessagingPart> messaging_;
   std::unique_ptr<HelpPart> help_;
   std::unique_ptr<ServersPart> servers_;

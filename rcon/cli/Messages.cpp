@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <optional>
 
 #include "cli/Formats.h"
 #include "cli/Network.h"
@@ -9,7 +10,6 @@
 #include "cli/Output.h"
 #include "cli/SignalPipe.h"
 #include "core/CliReply.h"
-#include "core/CliText.h"
 #include "core/MessageScheduler.h"
 #include "core/Protocol.h"
 #include "core/TextFile.h"
@@ -29,9 +29,11 @@ std::optional<std::string> readList(const QString& path) {
     note("cannot read the messages file " + path.toLocal8Bit().toStdString() + ": " + read.error);
     return std::nullopt;
   }
-  std::optional<std::string> list = rcon::messageList(read.bytes);
-  if (!list) note("the messages file " + path.toLocal8Bit().toStdString() + " holds no message");
-  return list;
+  if (!rcon::holdsMessage(read.bytes)) {
+    note("the messages file " + path.toLocal8Bit().toStdString() + " holds no message");
+    return std::nullopt;
+  }
+  return read.bytes;
 }
 
 }  // namespace

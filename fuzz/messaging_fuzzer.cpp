@@ -1,6 +1,7 @@
 // The messaging file loader and the scheduler's queue: a list file of any bytes is loaded by the
 // options dialog and sent pass after pass. Checks that the messages going out are exactly the
-// list's non-empty CR LF lines, in order, and that saving an unedited list changes nothing.
+// list's non-empty lines (ending at LF, a CR before it belonging to the line end), in order, and
+// that saving an unedited list changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -48,10 +49,12 @@ std::vector<std::string> ExpectedMessages(const std::string& list) {
   std::vector<std::string> messages;
   std::size_t from = 0;
   while (from <= list.size()) {
-    std::size_t end = list.find("\r\n", from);
-    if (end == std::string::npos) end = list.size();
-    if (end > from) messages.push_back(list.substr(from, end - from));
-    from = end + 2;
+    std::size_t end = list.find('\n', from);
+    std::string line = list.substr(from, end == std::string::npos ? end : end - from);
+    if (end != std::string::npos && line.ends_with('\r')) line.pop_back();
+    if (!line.empty()) messages.push_back(line);
+    if (end == std::string::npos) break;
+    from = end + 1;
   }
   return messages;
 }
@@ -70,17 +73,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Dialog dialog;
   Boxes boxes;
   rcon::MessagingOptions options(settings, view, boxes, dialog, store);
-  options.Load();
+  options.load();
   if (view.list != input) std::abort();
-  if (!options.OK()) std::abort();
-  // Unedited, the file keeps its bytes; at most a final CR LF is added.
-  if (store.bytes != input && store.bytes != input + "\r\n") std::abort();
+  if (!options.accept()) std::abort();
+  // Unedited, the file keeps its bytes exactly.
+  if (store.bytes != input || settings.text != input) std::abort();
+  if (rcon::holdsMessage(input) != !ExpectedMessages(input).empty()) std::abort();
   if (settings.seconds < 1) std::abort();
 
   Timer timer;
   std::vector<std::string> sent;
-  rcon::MessageScheduler scheduler(timer, [] { return std::string("pw"); },
-                                   [&sent](const std::string& request) { sent.push_back(request); });
+  rcon::MessageScheduler scheduler(
+      timer, [] { return std::string("pw"); },
+      [&sent](const std::string& request) { sent.push_back(request); });
   scheduler.start(settings);
   const std::vector<std::string> expected = ExpectedMessages(settings.text);
   const std::size_t wanted = expected.empty() ? 3 : 2 * expected.size() + 1;

@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <csignal>
+#include <optional>
 
 #include "cli/Formats.h"
 #include "cli/Network.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
 #include "core/CliReply.h"
-#include "core/CliText.h"
 #include "core/MessageScheduler.h"
 #include "core/Protocol.h"
 #include "core/TextFile.h"
@@ -30,9 +30,11 @@ std::optional<std::string> readList(const QString& path) {
     note("cannot read the messages file " + path.toLocal8Bit().toStdString() + ": " + read.error);
     return std::nullopt;
   }
-  std::optional<std::string> list = rcon::messageList(read.bytes);
-  if (!list) note("the messages file " + path.toLocal8Bit().toStdString() + " holds no message");
-  return list;
+  if (!rcon::holdsMessage(read.bytes)) {
+    note("the messages file " + path.toLocal8Bit().toStdString() + " holds no message");
+    return std::nullopt;
+  }
+  return read.bytes;
 }
 
 }  // namespace

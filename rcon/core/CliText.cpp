@@ -18,15 +18,4 @@ std::string joinAsLines(const std::vector<std::string>& pieces) {
   return joined;
 }
 
-std::optional<std::string> messageList(std::string_view fileBytes) {
-  std::string list;
-  list.reserve(fileBytes.size());
-  for (std::size_t i = 0; i < fileBytes.size(); ++i) {
-    if (fileBytes[i] == '\n' && (i == 0 || fileBytes[i - 1] != '\r')) list.push_back('\r');
-    list.push_back(fileBytes[i]);
-  }
-  if (list.find_first_not_of("\r\n") == std::string::npos) return std::nullopt;
-  return list;
-}
-
 }  // namespace rcon

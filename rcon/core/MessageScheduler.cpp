@@ -11,6 +11,28 @@ namespace {
 
 constexpr std::uint32_t kMinuteMs = 60000;
 
+// A message ends at a line feed, and a carriage return just before it belongs to the break: a
+// list written with CR LF splits as it always has, one written with LF alone splits at each LF.
+// A carriage return alone stays in its message.
+struct LineBreak {
+  std::size_t at = std::string_view::npos;
+  std::size_t size = 0;
+};
+
+LineBreak firstBreak(std::string_view text) {
+  const std::size_t lf = text.find('\n');
+  if (lf == std::string_view::npos) return {};
+  if (lf > 0 && text[lf - 1] == '\r') return {lf - 1, 2};
+  return {lf, 1};
+}
+
+// The size of the line break that opens the text, 0 when it opens with something else.
+std::size_t breakSizeAt(std::string_view text) {
+  if (text.starts_with('\n')) return 1;
+  if (text.starts_with("\r\n")) return 2;
+  return 0;
+}
+
 std::uint32_t milliseconds(std::int64_t seconds) {
   return static_cast<std::uint32_t>(seconds * 1000);
 }
@@ -100,22 +122,38 @@ void MessageScheduler::sendNext() {
 std::string MessageScheduler::takeMessage() {
   // Blank lines at either end of what is left are skipped, so blank lines anywhere in the list
   // never become messages and cost no interval.
-  const std::string_view crlf = kCrLf;
-  while (end_ - begin_ >= 2 && std::string_view(list_).substr(begin_, 2) == crlf) begin_ += 2;
-  while (end_ - begin_ >= 2 && std::string_view(list_).substr(end_ - 2, 2) == crlf) end_ -= 2;
+  const std::string_view list = list_;
+  while (begin_ < end_) {
+    const std::size_t size = breakSizeAt(list.substr(begin_, end_ - begin_));
+    if (size == 0) break;
+    begin_ += size;
+  }
+  while (begin_ < end_ && list[end_ - 1] == '\n') {
+    --end_;
+    if (begin_ < end_ && list[end_ - 1] == '\r') --end_;
+  }
 
-  const std::string_view rest = std::string_view(list_).substr(begin_, end_ - begin_);
-  const std::size_t p = rest.find(crlf);
-  if (p == std::string_view::npos) {
+  const std::string_view rest = list.substr(begin_, end_ - begin_);
+  const LineBreak found = firstBreak(rest);
+  if (found.at == std::string_view::npos) {
     // The last message of the pass: the next due tick starts over with the first.
     std::string message(rest);
     begin_ = 0;
     end_ = list_.size();
     return message;
   }
-  std::string message(rest.substr(0, p));
-  begin_ += p + crlf.size();
+  std::string message(rest.substr(0, found.at));
+  begin_ += found.at + found.size;
   return message;
+}
+
+bool holdsMessage(std::string_view list) {
+  for (LineBreak found = firstBreak(list); found.at != std::string_view::npos;
+       found = firstBreak(list)) {
+    if (found.at > 0) return true;
+    list.remove_prefix(found.size);
+  }
+  return !list.empty();
 }
 
 }  // namespace rcon

@@ -1,10 +1,12 @@
 #pragma once
 // Sends the message list to the server, one message per interval, pass after pass, as
-// "rcon <password> say <message>". Intervals up to 65 seconds run the timer at the whole
+// "rcon <password> say <message>". The messages are the list's lines that are not blank; a line
+// ends at LF or CR LF. Intervals up to 65 seconds run the timer at the whole
 // interval; longer ones count whole minutes and then wait out the remaining seconds.
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/MessagingSettings.h"
 #include "core/Services.h"
@@ -24,6 +26,9 @@ struct MsgMenuState {
   bool stop = false;
   bool options = true;
 };
+
+// Whether the list holds a message to send, by the same rule as the scheduler.
+bool holdsMessage(std::string_view list);
 
 class MessageScheduler final {
  public:

@@ -42,11 +42,26 @@ void MessagingOptions::load() {
   view_.showUnit(settings_.unitSeconds);
   view_.showInterval(settings_.intervalText);
   view_.showFile(settings_.file);
-  // A missing or unreadable file is an empty list; the user can type one and save it.
   ReadResult file = files_.read(settings_.file, kMaxOpenBytes);
-  view_.showList(file.ok() ? file.bytes : std::string());
+  if (file.ok()) {
+    showFileList(settings_.file, std::move(file.bytes));
+  } else {
+    // A missing or unreadable file is an empty list; the user can type one and save it.
+    view_.showList({});
+    fileBytes_.reset();
+    lineEnd_ = kCrLf;
+    listFile_.clear();
+    listChanged_ = false;
+  }
   const bool unread = !file.ok() && file.status != ReadResult::Status::NotFound;
   unreadFile_ = unread ? settings_.file : std::string();
+}
+
+void MessagingOptions::showFileList(const std::string& path, std::string bytes) {
+  view_.showList(bytes);
+  lineEnd_ = lineEndOf(bytes);
+  fileBytes_ = std::move(bytes);
+  listFile_ = path;
   listChanged_ = false;
 }
 
@@ -61,23 +76,53 @@ bool MessagingOptions::accept() {
   if (interval.text != view_.intervalText()) view_.showInterval(interval.text);
   settings_.intervalText = interval.text;
   settings_.seconds = interval.seconds;
-  settings_.text = view_.listText();
+  settings_.text = listBytes();
   return true;
 }
 
-bool MessagingOptions::write(const std::string& path, const std::string& text) {
-  return files_.write(path, textFileBytes(text)).ok;
+std::string MessagingOptions::listBytes() const {
+  if (fileBytes_) return *fileBytes_;
+  std::string text = view_.listText();
+  if (lineEnd_ == kCrLf) return text;
+  // The box gives every line break as CR LF; a list written with LF alone keeps LF.
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    bytes.push_back(text[i]);
+  }
+  return bytes;
+}
+
+bool MessagingOptions::write(const std::string& path) {
+  std::string text = listBytes();
+  const std::string bytes = fileBytes_ ? text : textFileBytes(text, lineEnd_);
+  if (!files_.write(path, bytes).ok) return false;
+  listFile_ = path;
+  listChanged_ = false;
+  settings_.text = std::move(text);
+  return true;
+}
+
+bool MessagingOptions::mayReplace(const std::string& path) {
+  if (path == listFile_) return true;
+  // With no bytes allowed the read only tells whether something is there.
+  if (files_.read(path, 0).status == ReadResult::Status::NotFound) return true;
+  MessageBoxRequest question{path + std::string(kReplaceFile), std::string(kMainTitle)};
+  question.buttons = MsgButtons::YesNo;
+  question.defaultButton = MsgAnswer::No;
+  return messageBox_.show(question) == MsgAnswer::Yes;
 }
 
 bool MessagingOptions::save() {
-  std::string text = view_.listText();
-  if (!write(settings_.file, text)) {
+  // A file the dialog did not load holds someone else's text: it is replaced only when the
+  // user says so.
+  if (!mayReplace(settings_.file)) return false;
+  if (!write(settings_.file)) {
     messageBox_.show({std::string(kInvalidFilename), std::string(kMainTitle)});
     return false;
   }
-  listChanged_ = false;
   unreadFile_.clear();
-  settings_.text = std::move(text);
   return true;
 }
 
@@ -92,16 +137,13 @@ FileDialogRequest MessagingOptions::dialogRequest(bool saving) const {
 bool MessagingOptions::saveAs() {
   const std::optional<std::string> chosen = fileDialog_.showSave(dialogRequest(true));
   if (!chosen) return false;
-  std::string text = view_.listText();
-  if (!write(*chosen, text)) {
+  if (!write(*chosen)) {
     // A save the user asked for and that did not happen must not pass in silence.
     messageBox_.show({std::string(kInvalidFilename), std::string(kMainTitle)});
     return false;
   }
   settings_.file = *chosen;
-  listChanged_ = false;
   view_.showFile(settings_.file);
-  settings_.text = std::move(text);
   return true;
 }
 
@@ -111,16 +153,20 @@ void MessagingOptions::open() {
   if (!chosen) return;
   ReadResult file = files_.read(*chosen, kMaxOpenBytes);
   if (!file.ok()) return;
-  view_.showList(file.bytes);
+  showFileList(*chosen, std::move(file.bytes));
   unreadFile_.clear();
   settings_.file = *chosen;
   view_.showFile(settings_.file);
-  listChanged_ = false;
 }
 
 void MessagingOptions::newList() {
   if (listChanged_ && !saveFirst()) return;
+  // The new list belongs to no file until Save As gives it one: whatever file OK then names is
+  // replaced only after a question.
   view_.showList({});
+  fileBytes_.reset();
+  lineEnd_ = kCrLf;
+  listFile_.clear();
   saveAs();
   listChanged_ = false;
 }

@@ -3,16 +3,19 @@
 // message list, and the order of the save-first prompt, file dialogs and saves. The dialog's
 // widgets stay behind MessagingOptionsView.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/MessagingSettings.h"
+#include "core/Protocol.h"
 #include "core/Services.h"
 
 namespace rcon {
 
 inline constexpr std::string_view kInvalidFilename{"Invalid Filename, Please Enter Another"};
 inline constexpr std::string_view kSaveListFirst{"Would you like to save the commands first?"};
+inline constexpr std::string_view kReplaceFile{" already exists.\nDo you want to replace it?"};
 
 // The interval box as leaving it tidies it: the number's whole part in plain digits.
 std::string tidyInterval(std::string_view text);
@@ -29,7 +32,7 @@ AcceptedInterval acceptInterval(std::string_view text, std::int64_t unit);
 class MessagingOptionsView {
  public:
   virtual ~MessagingOptionsView() = default;
-  virtual std::string listText() const = 0;  // the list box as the file would hold it
+  virtual std::string listText() const = 0;  // the list box's text, each line break a CR LF
   virtual void showList(const std::string& bytes) = 0;
   virtual std::string intervalText() const = 0;
   virtual void showInterval(const std::string& text) = 0;
@@ -49,13 +52,19 @@ class MessagingOptions final {
   void open();
   void newList();
 
-  void listEdited() { listChanged_ = true; }
+  void listEdited() {
+    listChanged_ = true;
+    fileBytes_.reset();
+  }
   void unitChosen(int index) { settings_.unitSeconds = index == 0 ? kSecondsUnit : kMinutesUnit; }
   void fileEdited(std::string path) { settings_.file = std::move(path); }
 
  private:
   bool saveFirst();  // false ends the operation that asked
-  bool write(const std::string& path, const std::string& text);
+  bool mayReplace(const std::string& path);
+  bool write(const std::string& path);
+  std::string listBytes() const;
+  void showFileList(const std::string& path, std::string bytes);
   FileDialogRequest dialogRequest(bool saving) const;
 
   MessagingSettings& settings_;
@@ -65,6 +74,13 @@ class MessagingOptions final {
   FileStore& files_;
   bool listChanged_ = false;
   std::string unreadFile_;  // a file Load found but could not read
+  // The file whose list the dialog shows (read or written by it); empty after New. Any other
+  // file is only written over after a question.
+  std::string listFile_;
+  // The file's bytes while the list is unedited: saved as they are, whatever the box makes of
+  // their line ends.
+  std::optional<std::string> fileBytes_;
+  std::string_view lineEnd_ = kCrLf;  // the list's own line end, kept by edits and saves
 };
 
 }  // namespace rcon

@@ -9,7 +9,7 @@ namespace rcon {
 
 struct MessagingSettings {
   std::string file;                                // path of the messaging file
-  std::string text;                                // the messages, one per CR LF line
+  std::string text;                                // the messages, one a line (CR LF or LF)
   std::string intervalText{kDefaultIntervalText};  // as typed, in the chosen unit
   std::int64_t seconds = kDefaultIntervalSeconds;  // the interval in seconds
   std::int64_t unitSeconds = kDefaultUnitSeconds;  // seconds per unit

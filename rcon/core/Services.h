@@ -13,7 +13,7 @@
 namespace rcon {
 
 // ---- message boxes --------------------------------------------------------------------------
-enum class MsgButtons { Ok, YesNoCancel };
+enum class MsgButtons { Ok, YesNoCancel, YesNo };
 enum class MsgIcon { None, Exclamation };
 // The values are the answers' traditional codes, which the program stores.
 enum class MsgAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
@@ -29,7 +29,7 @@ struct MessageBoxRequest {
 class MessageBoxService {
  public:
   virtual ~MessageBoxService() = default;
-  // Modal; a box closed without a button answers Cancel (or Ok for an Ok-only box).
+  // Modal; a box closed without a button answers Cancel (Ok for an Ok-only box, No for Yes/No).
   virtual MsgAnswer show(const MessageBoxRequest& request) = 0;
 };
 

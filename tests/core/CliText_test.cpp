@@ -19,10 +19,6 @@ TEST(CliText, ColourCodesBecomeSpansThatEndWithTheLine) {
 
 TEST(CliText, LineEnds) {
   EXPECT_EQ(rcon::joinAsLines({"a\r\n", "b\r", "\nc\rd\n"}), "a\nb\nc\rd\n");  // the report's
-  EXPECT_EQ(rcon::messageList("A\r\nB\r\n"), "A\r\nB\r\n");  // message lists take either
-  EXPECT_EQ(rcon::messageList("A\nB\n\nC"), "A\r\nB\r\n\r\nC");
-  EXPECT_EQ(rcon::messageList("A\rB"), "A\rB");
-  EXPECT_FALSE(rcon::messageList("") || rcon::messageList("\r\n\n\r\n"));  // no message
 }
 
 }  // namespace

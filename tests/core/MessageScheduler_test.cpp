@@ -67,8 +67,15 @@ INSTANTIATE_TEST_SUITE_P(
         Row{1, "A\r\nB\r\nC\r\n", "A|B|C|A", {1}}, Row{65, "S\r\n", "S|S|S|S", {65}},
         Row{66, "\r\n\r\nA\r\n\r\n\r\nB\r\n\r\n", "A|B|A|B", {60, 6, 60, 6, 60, 6, 60, 6, 60}},
         Row{90, "A\r\nB", "A|B|A|B", {60, 30, 60, 30, 60, 30, 60, 30, 60}},
-        Row{120, "A\nB\n", "A\nB\n|A\nB\n|A\nB\n|A\nB\n", Times(9, 60)}, Row{0, "", "|||", {1}},
+        // LF alone ends a message too; a CR without LF stays in its message.
+        Row{120, "A\nB\n", "A|B|A|B", Times(9, 60)},
+        Row{1, "\n\nA\n\r\n\nB\rC\r\r\n\n", "A|B\rC\r|A|B\rC\r", {1}}, Row{0, "", "|||", {1}},
         Row{-5, "A", "A|A|A|A", {1}}));
+
+TEST(Scheduler, HoldsMessageByTheSameRule) {
+  for (const char* list : {"", "\n", "\r\n\n\r\n"}) EXPECT_FALSE(rcon::holdsMessage(list)) << list;
+  for (const char* list : {"A", "\n\nA\n", "\r", "\r\r\n"}) EXPECT_TRUE(rcon::holdsMessage(list));
+}
 
 TEST(Scheduler, StopThenStartBeginsAgainAndReadsThePasswordAtEverySend) {
   Harness h;

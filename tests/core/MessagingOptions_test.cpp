@@ -92,6 +92,7 @@ TEST_F(Options, LoadShowsTheSettingsAndOkStoresThem) {
   options.unitChosen(0);
   f.interval = "-5";
   f.list = "C";
+  options.listEdited();
   ASSERT_TRUE(options.accept());
   EXPECT_EQ(f.interval, "5");  // the box shows what was stored
   EXPECT_EQ(
@@ -113,8 +114,10 @@ TEST_F(Options, AFileLoadCouldNotReadIsNotWrittenOverUnlessEdited) {
   ASSERT_TRUE(options.accept());
   EXPECT_EQ(f.files["messaging.txt"], "A\r\nB\r\n");
   options.listEdited();
+  f.answer = MsgAnswer::Yes;  // the file holds what the dialog never showed: asked first
   ASSERT_TRUE(options.accept());
   EXPECT_EQ(f.files["messaging.txt"], "\r\n");
+  EXPECT_EQ(f.boxes.size(), 1u);
 }
 
 TEST_F(Options, SaveFirstPromptBeforeNewAndOpen) {
@@ -160,6 +163,7 @@ TEST_F(Options, SaveFirstPromptBeforeNewAndOpen) {
 
 TEST_F(Options, SaveAsCancelledWritesNothing) {
   f.list = "C";
+  options.listEdited();
   EXPECT_FALSE(options.saveAs());
   EXPECT_EQ(f.dialogs, std::vector<std::string>{"save, ask to replace"});
   EXPECT_EQ(f.files.size(), 2u);
@@ -167,6 +171,85 @@ TEST_F(Options, SaveAsCancelledWritesNothing) {
   EXPECT_TRUE(options.saveAs());
   EXPECT_EQ(std::tuple(f.files["y.txt"], settings.file, f.file),
             std::tuple("C\r\n", "y.txt", "y.txt"));
+}
+
+TEST_F(Options, SavesKeepTheFilesOwnLineEnds) {
+  // The file as read, the list box's text after an edit (none: unedited), what OK writes. An
+  // unedited list goes back byte for byte; an edit keeps the file's line ends and adds one only
+  // where the text has none at its end.
+  const std::tuple<const char*, std::optional<const char*>, const char*> rows[] = {
+      {"A\nB\n", {}, "A\nB\n"},
+      {"A\nB", {}, "A\nB"},
+      {"A\r\nB", {}, "A\r\nB"},
+      {"A\nB\r\r\nC", {}, "A\nB\r\r\nC"},
+      {"", {}, ""},
+      {"A\nB\n", "A\r\nC", "A\nC\n"},
+      {"A\nB\n", "C\r\n", "C\n"},
+      {"A\nB\n", "C", "C\n"},
+      {"A\r\nB\r\n", "C\r\nD", "C\r\nD\r\n"},
+      {"A\r\nB\r\n", "C\r\n", "C\r\n"},
+      {"A", "C", "C\r\n"}};
+  for (const auto& [file, edited, saved] : rows) {
+    SCOPED_TRACE(::testing::PrintToString(std::string(file)));
+    f.files["messaging.txt"] = file;
+    options.load();
+    if (edited) {
+      f.list = *edited;
+      options.listEdited();
+    }
+    ASSERT_TRUE(options.accept());
+    EXPECT_EQ(f.files["messaging.txt"], saved);
+    // The scheduler gets what the file holds.
+    if (!edited) {
+      EXPECT_EQ(settings.text, file);
+    }
+  }
+  EXPECT_TRUE(f.boxes.empty());
+}
+
+TEST_F(Options, AFileTheDialogDidNotLoadIsReplacedOnlyWhenTheUserSaysSo) {
+  // The file OK names, the answer; whether it was asked, whether OK closed the dialog.
+  struct Row {
+    const char* path;
+    MsgAnswer answer;
+    bool asked;
+    bool closes;
+  };
+  const Row rows[] = {{"x.txt", MsgAnswer::Yes, true, true},
+                      {"x.txt", MsgAnswer::No, true, false},
+                      {"new.txt", MsgAnswer::No, false, true},
+                      {"messaging.txt", MsgAnswer::No, false, true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.path) + ' ' + std::to_string(int(row.answer)));
+    f = {};
+    settings.file = "messaging.txt";
+    options.load();
+    options.fileEdited(row.path);
+    f.answer = row.answer;
+    EXPECT_EQ(options.accept(), row.closes);
+    ASSERT_EQ(f.boxes.size(), std::size_t(row.asked));
+    if (row.asked) {
+      EXPECT_EQ(f.boxes[0], row.path + std::string(rcon::kReplaceFile));
+    }
+    EXPECT_EQ(f.files[row.path], row.closes ? "A\r\nB\r\n" : "X\r\n");
+    // Once written, the file is the dialog's own: another OK does not ask again.
+    if (row.closes) {
+      EXPECT_TRUE(options.accept() && f.boxes.size() == std::size_t(row.asked));
+    }
+  }
+}
+
+TEST_F(Options, NewThenACancelledSaveAsDoesNotEmptyTheLoadedFileUnasked) {
+  for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+    f = {};
+    options.load();
+    options.newList();  // the Save As dialog is cancelled
+    EXPECT_EQ(std::tuple(f.list, settings.file), std::tuple("", "messaging.txt"));
+    f.answer = answer;
+    EXPECT_EQ(options.accept(), answer == MsgAnswer::Yes);
+    EXPECT_EQ(f.boxes, std::vector<std::string>{"messaging.txt" + std::string(rcon::kReplaceFile)});
+    EXPECT_EQ(f.files["messaging.txt"], answer == MsgAnswer::Yes ? "\r\n" : "A\r\nB\r\n");
+  }
 }
 
 }  // namespace

@@ -33,6 +33,18 @@ class MessagingTest : public QObject {
     QCOMPARE(t.timer.current, 0u);
   }
 
+  void anLfFileSendsEachLineAsAMessage() {
+    fakes::TestWindow t;
+    t.files.write(t.programDir.filePath("messaging.txt").toStdString(), "A\nB\n\nC\n");
+    t.open();
+    t.setServer(QStringLiteral("127.0.0.1"), 20100, QStringLiteral("pw"));
+    t.messaging().seconds = 1;
+    t.action("mnuMsgStart")->trigger();
+    for (int tick = 0; tick < 4; ++tick) t.timer.fire();
+    QCOMPARE(t.requests(), std::vector<std::string>({"rcon pw say A", "rcon pw say B",
+                                                     "rcon pw say C", "rcon pw say A"}));
+  }
+
   void refusalBoxesDoNotPileUp() {
     fakes::TestWindow t;
     t.files.write(t.programDir.filePath("messaging.txt").toStdString(), "A\r\nB\r\nC\r\n");

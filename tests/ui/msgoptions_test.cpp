@@ -128,6 +128,52 @@ class MsgOptionsTest : public QObject {
     QCOMPARE(read("mixed.txt"), mixed);
   }
 
+  void anLfFileKeepsItsBytesAndItsLineEnds() {
+    click("cmdCancel");
+    QVERIFY(closed());
+    write("messaging.txt", "A\nB\n");
+    QVERIFY(open());
+    click("cmdOK");
+    QVERIFY(closed());
+    QCOMPARE(read("messaging.txt"), QByteArray("A\nB\n"));
+    QVERIFY(open());
+    type(list(), QStringLiteral("C"));  // after the last line end
+    click("cmdOK");
+    QVERIFY(closed());
+    QCOMPARE(read("messaging.txt"), QByteArray("A\nB\nC\n"));
+    QCOMPARE(t->messaging().text, std::string("A\nB\nC"));
+  }
+
+  void okAsksBeforeReplacingAFileItDidNotLoad_data() {
+    QTest::addColumn<bool>("afterNew");  // else another file's path typed into the File box
+    QTest::newRow("another file") << false;
+    QTest::newRow("New, Save As cancelled") << true;
+  }
+  void okAsksBeforeReplacingAFileItDidNotLoad() {
+    QFETCH(bool, afterNew);
+    write("other.txt", "X\r\n");
+    const char* target = afterNew ? "messaging.txt" : "other.txt";
+    const QByteArray before = read(target);
+    if (afterNew) {
+      menu("mnuFileNew");  // the Save As dialog it opens is cancelled
+    } else {
+      type(file(), path("other.txt"));
+    }
+    t->messageBox.answers = {rcon::MsgAnswer::No};
+    click("cmdOK");
+    QVERIFY(!dlg.isNull() && dlg->isVisible());  // No: the dialog stays, the file as it was
+    QCOMPARE(read(target), before);
+    QCOMPARE(t->messageBox.shown.size(), 1u);
+    const rcon::MessageBoxRequest& asked = t->messageBox.shown[0];
+    QCOMPARE(asked.buttons, rcon::MsgButtons::YesNo);
+    QCOMPARE(asked.text,
+             path(target).toStdString() + " already exists.\nDo you want to replace it?");
+    t->messageBox.answers = {rcon::MsgAnswer::Yes};
+    click("cmdOK");
+    QVERIFY(closed());
+    QCOMPARE(read(target), afterNew ? QByteArray("\r\n") : kList);
+  }
+
   void okLeavesAFileItCouldNotReadAsItWas() {
     click("cmdCancel");
     QVERIFY(closed() && QFile::resize(path("messaging.txt"), (64 << 20) + 1));  // too large

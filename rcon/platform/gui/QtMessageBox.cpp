@@ -38,6 +38,10 @@ rcon::MsgAnswer QtMessageBox::show(const rcon::MessageBoxRequest& request) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     box.setDefaultButton(ButtonFor(request.defaultButton));
     box.setEscapeButton(QMessageBox::Cancel);  // closing the box counts as Cancel
+  } else if (request.buttons == rcon::MsgButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(ButtonFor(request.defaultButton));
+    box.setEscapeButton(QMessageBox::No);  // closing the box counts as No
   } else {
     box.setStandardButtons(QMessageBox::Ok);
   }
@@ -51,7 +55,15 @@ rcon::MsgAnswer QtMessageBox::show(const rcon::MessageBoxRequest& request) {
     default:
       break;
   }
-  return request.buttons == rcon::MsgButtons::Ok ? rcon::MsgAnswer::Ok : rcon::MsgAnswer::Cancel;
+  switch (request.buttons) {
+    case rcon::MsgButtons::Ok:
+      return rcon::MsgAnswer::Ok;
+    case rcon::MsgButtons::YesNo:
+      return rcon::MsgAnswer::No;
+    case rcon::MsgButtons::YesNoCancel:
+      break;
+  }
+  return rcon::MsgAnswer::Cancel;
 }
 
 }  // namespace platform

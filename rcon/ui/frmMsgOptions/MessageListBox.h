@@ -1,6 +1,6 @@
 #pragma once
-// The message list box. It gives back the bytes it was given, whatever line ends they hold,
-// until the user edits it; after an edit every line break is CR LF.
+// The message list box. The document keeps no line-end style, so its text comes back with every
+// line break as CR LF; the options logic keeps an unedited file's own bytes itself.
 #include <QPlainTextEdit>
 #include <string>
 
@@ -9,15 +9,10 @@ namespace ui {
 class MessageListBox final : public QPlainTextEdit {
   Q_OBJECT
  public:
-  explicit MessageListBox(QWidget* parent = nullptr);
+  explicit MessageListBox(QWidget* parent = nullptr) : QPlainTextEdit(parent) {}
 
   void setBytes(const std::string& bytes);
   std::string bytes() const;
-
- private:
-  std::string bytes_;
-  bool edited_ = false;
-  bool setting_ = false;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMenuBar>
 
+#include "platform/base/MessagingFile.h"
 #include "platform/base/TextCodec.h"
 #include "ui/common/Look.h"
 #include "ui/common/SaveAsKey.h"
@@ -85,10 +86,7 @@ void MainWindow::createControls() {
 
 void MainWindow::startUp() {
   messagingChanged();
-  const QString file =
-      QDir::toNativeSeparators(services_.programDir + QDir::separator() +
-                               QString::fromLatin1(rcon::kMessagingFileName.data(),
-                                                   qsizetype(rcon::kMessagingFileName.size())));
+  const QString file = platform::messagingFilePath(services_.programDir);
   session_.messaging().file = platform::PathFromQString(file);
   session_.loadMessagingList();
   // The window opens ready for the address, first box first.

@@ -80,10 +80,15 @@ bool isIpv6(std::string_view text) {
          });
 }
 
+// Colour codes in front of an address ("^7bot"); one further in makes it no address.
+std::string_view withoutLeadingCodes(std::string_view text) {
+  while (isColourEscape(text, 0)) text.remove_prefix(2);
+  return text;
+}
+
 // bot, loopback, IPv4 or bracketed IPv6 with an optional port; a colour code may lead.
 bool isAddress(std::string_view raw) {
-  const std::string plain = plainText(raw);
-  const std::string_view text = plain;
+  const std::string_view text = withoutLeadingCodes(raw);
   if (text == "bot" || text == "loopback" || text == "localhost") return true;
   std::string_view host = text;
   std::string_view port;
@@ -163,10 +168,11 @@ std::optional<PlayerRow> readRow(std::string_view line, const std::vector<Token>
 
 std::optional<std::string> PlayerRow::ip() const {
   if (!address) return std::nullopt;
-  const std::string plain = plainText(*address);
-  if (plain.starts_with('[')) return plain.substr(1, plain.find(']') - 1);
-  if (!isIpv4(plain.substr(0, plain.find(':')))) return std::nullopt;  // bot, loopback
-  return plain.substr(0, plain.find(':'));
+  const std::string_view plain = withoutLeadingCodes(*address);
+  if (plain.starts_with('[')) return std::string(plain.substr(1, plain.find(']') - 1));
+  const std::string_view host = plain.substr(0, plain.find(':'));
+  if (!isIpv4(host)) return std::nullopt;  // bot, loopback
+  return std::string(host);
 }
 
 long PlayerRow::pingValue() const {

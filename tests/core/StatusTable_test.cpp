@@ -71,6 +71,7 @@ TEST(StatusTable, LinesThatFitNeitherLayoutAreKeptRaw) {
       " 1     1    0 Name  300.1.1.1:27960 16384",  // not an IPv4 address
       " 1     1    0 Name  1.2.3.4:99999 16384",    // port out of range
       " 1     1    0 Name  [::1 16384",             // bracket never closed
+      " 1     1    0 Name  1.2^7.3.4:5 16384",      // a colour code inside (found by the fuzzer)
       " 1     1    0 Name  bot",                    // rate missing
       " 99999999999 1 0 Name bot 1",                // slot out of range
   };

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test through ctest.
 #   ./test.sh             the normal build (build/), a core-only build, and the desktop tray check
 #   ./test.sh --sanitize  the same tests built with AddressSanitizer, LeakSanitizer and UBSan

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // main() for benchmarks that need a QApplication: the offscreen platform unless told otherwise.
 #include <QApplication>

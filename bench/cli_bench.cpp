@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wall time of vortane-rcon against the fake game server, from start to exit, as a ratio to the
 // quiet period that ends a command's reply. The status reply is one datagram and needs no quiet
 // wait; a command's reply does. Goal: --status under 1.2 times --quiet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one console append costs (the append and the repaint it causes) as the console grows,
 // in the real main window; and what replacing the whole text costs (File > Open of a big file).
 #include "QtBenchMain.h"

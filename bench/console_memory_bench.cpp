@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resident size of the program with an empty console and with 50 MB of text in it, filled the
 // way replies fill it (many appends) and the way File > Open does (one replacement).
 #include "QtBenchMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reply path end to end: a fake game server on 127.0.0.1 sends print replies to the real
 // main window (offscreen unless QT_QPA_PLATFORM says otherwise) and we time how soon the text
 // is in the console, and then on screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Find over a 50 MB console: the whole text searched without a match (the worst case),
 // with and without match case, forwards and backwards, for needles of one to twelve bytes.
 #include <benchmark/benchmark.h>

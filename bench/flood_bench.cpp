@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A flood of replies from the server: the window's memory stays bounded by the console's limit,
 // and it keeps answering the keyboard. A thread sends from 127.0.0.1 as fast as the pace allows.
 #include <arpa/inet.h>

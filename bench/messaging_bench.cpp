@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messaging timing: the real window sends 30 messages at a 1-second interval through the real
 // precise timer and UDP socket to a receiver on 127.0.0.1. Each arrival is compared with its
 // due time, Start + k seconds: the worst deviation should stay under 20 ms, with no drift.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The players window's costs: reading a 64-player "status" reply, and refreshing a 64-row list
 // in place (every score and ping changed) under a sorted, filtered view.
 #include <QSortFilterProxyModel>

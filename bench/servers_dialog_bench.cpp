@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the Saved Servers dialog with many saved servers: reading the servers file from disk,
 // building the list, and the first paint. Goal: under 200 ms for 1,000 servers.
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a bare Qt Widgets program with one main window and a menu bar.
 // It ends as soon as its window has been painted once; time it from outside (see RESULTS.md).
 #include <QApplication>

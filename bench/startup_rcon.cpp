@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up as rcon/app/main.cpp does it, ending as soon as the main window has
 // been painted once; time it from outside against startup_bare (see RESULTS.md).
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of turning a status reply into its console report, against the reply's size.
 // For clean figures run one size at a time (--benchmark_filter): after a smaller size, glibc's
 // heap trimming can charge page faults to the next one.

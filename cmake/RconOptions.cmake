@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compile settings shared by every target of the project.
 add_library(rcon_options INTERFACE)
 target_compile_options(rcon_options INTERFACE -Wall -Wextra -Wpedantic)

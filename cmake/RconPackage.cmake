@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder makes vortane-rcon_<version>_<arch>.deb
 # from the install rules, with the version from project() and the dependencies that
 # dpkg-shlibdeps finds (needs dpkg-dev and file).

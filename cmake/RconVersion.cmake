@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one version source is project(VERSION) in the top CMakeLists.txt; RCON_RELEASE_DATE
 # (YYYY-MM-DD) beside it dates that version. From these come rcon/Version.h (the About box and
 # vortane-rcon --version), the AppStream releases and the Debian package and its changelog.

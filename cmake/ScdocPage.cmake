@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSCDOC=... -DGZIP=... -DSOURCE=page.1.scd -DOUTPUT=page.1.gz -P ScdocPage.cmake
 # One manual page: scdoc's roff, compressed as Debian wants it (gzip -9n: best, no name or time).
 execute_process(COMMAND ${SCDOC} INPUT_FILE ${SOURCE} OUTPUT_FILE ${OUTPUT}.roff

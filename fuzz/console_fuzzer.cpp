@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's file loader and layout: a file of any bytes opened into the console, then laid
 // out at several widths, with appends after it. Checks that every byte is kept and that the rows
 // account for every line.

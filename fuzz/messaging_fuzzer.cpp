@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messaging file loader and the scheduler's queue: a list file of any bytes is loaded by the
 // options dialog and sent pass after pass. Checks that the messages going out are exactly the
 // list's non-empty lines (ending at LF, a CR before it belonging to the line end), in order, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numericValue against a reference reading of the same text, and the field rules built on it:
 // any text gives the nearest double (or an infinity), never NaN, and the whole parts and octet
 // checks agree with it.

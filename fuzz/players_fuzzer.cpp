@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the players window's reader of "status" output and of the status
 // reply, checking that every line is read or kept, and that what is read comes from the input
 // and reads back the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary datagrams through the reply handler and the status report, checking what the
 // console would receive.
 //

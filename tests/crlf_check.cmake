@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DFILE=PATH -P crlf_check.cmake: fails when the file has a line end other than CR LF.
 # Read as hex (a text read drops carriage returns), one " xx" per byte.
 file(READ "${FILE}" hex HEX)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured build folder and checks it as a user meets it:
 # lintian finds no error, the desktop entry and the AppStream metainfo validate, and the package's
 # own files, extracted into a temporary root with dpkg-deb -x, work: vortane-rcon --version prints

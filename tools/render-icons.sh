@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the hicolor PNG icons from rcon/resources/vortane-rcon.svg. The PNGs are checked in, so
 # that a build needs no SVG renderer and every build packages the same bytes; run this again
 # after changing the SVG (needs rsvg-convert, from Debian's librsvg2-bin).

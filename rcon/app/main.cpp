@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VortaneRcon: the remote console's window program.
 #include <QApplication>
 

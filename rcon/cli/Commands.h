@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The runs that send requests and print replies: one command to one server or many, commands
 // read from standard input, and the status report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Requests sent and their replies waited for on the event loop, one server or many at once.
 #include <cstddef>

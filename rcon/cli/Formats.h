@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replies in forms for programs: JSON lines (docs/vortane-rcon.schema.json describes every one)
 // and the status as metrics for a text-file collector.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // vortane-rcon's sockets and the servers they talk to: one IPv4 socket, and an IPv6 socket once
 // an IPv6 server is named. Senders are named as the core compares them ("[::1]:20100").

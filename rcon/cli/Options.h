@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // vortane-rcon's command line: the options, their checks, the servers and their passwords.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where vortane-rcon's text goes. Server text is shown as UTF-8 with no control characters that
 // could steer a terminal, colour codes as colours or left out; --raw gives the bytes exactly as

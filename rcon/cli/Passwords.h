@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the rcon password comes from, first found wins:
 //   1. -p or --password-file (not both);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's saved servers and their passwords, for "@NAME", "@GROUP" and "@all"; and host
 // names looked up through the system's resolver.

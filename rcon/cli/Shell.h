@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The interactive shell: a prompt naming the server, line editing, history kept between runs
 // and Tab completion of the server's command and variable names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vortane-rcon: the remote console from a terminal or a script.
 #include <QCoreApplication>
 #include <csignal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decisions of vortane-rcon about its arguments: where to send, the numbers it takes, which
 // kind of run the options ask for, and the exit statuses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Several exchanges at once, one per server, over one socket: each datagram goes to the
 // exchange of its sender, and one timer serves them all. A silent server costs its own timeout,

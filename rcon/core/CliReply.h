@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One request and its reply, as vortane-rcon waits for it. The datagrams are read by the
 // window's ReplyHandler and their texts joined in arrival order. Nothing in the protocol marks a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // vortane-rcon's interactive shell: the history kept between runs, and the names Tab completes.
 #include <cstddef>

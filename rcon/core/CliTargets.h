@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where vortane-rcon sends: the servers named on the command line, host names resolved (once
 // per run), saved servers and groups expanded, each server taken once.

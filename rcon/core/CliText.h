@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the command-line companion lays out text for a terminal: colour codes (core/ColourCodes)
 // become colour changes, and the status report's CR LF line ends become line feeds.

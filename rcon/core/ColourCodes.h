@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour codes in names and server text: a caret followed by a letter or digit picks a colour
 // and is not shown; a caret followed by anything else is shown as it stands. The one rule for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands sent from the command line in this run, browsed with Up and Down as a shell
 // does. Nothing is kept between runs.

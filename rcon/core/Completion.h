@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Completing the word before the command line's caret: the words a server knows (its command
 // and variable names, read from its `cmdlist` and `cvarlist` output) and those of the commands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's connection state: the address built from the octet fields, the port, and the
 // rules that decide whether a request may leave.

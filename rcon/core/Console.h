@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console: its text and whether it changed since it was last cleared, opened or saved.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console's text of record: the bytes exactly as appended (replies keep their bare line
 // feeds, appended line ends are CR LF), indexed by line so that a view can paint only what is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console as a text document: New, Open, Save, Save As, and the save-first prompt that
 // guards clearing, replacing and closing. The document is untitled until it is opened or saved

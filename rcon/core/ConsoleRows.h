@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console's text laid out in rows of a given number of columns, for a view that paints only
 // what is visible. Long lines wrap by character, a tab advances to the next multiple of eight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program starts with: the server port it offers, and the messaging settings it uses
 // until the options dialog changes them.

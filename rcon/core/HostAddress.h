@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a server is: the host forms the program accepts (an IPv4 address, a host name, or an
 // IPv6 literal in brackets), ports, and "host:port" text as shown and typed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counts a window's message boxes that are on screen. Message boxes run nested event loops in
 // which timer ticks and replies go on; a refusal that arises while a box is already up is not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sends the message list to the server, one message per interval, pass after pass, as
 // "rcon <password> say <message>". The messages are the list's lines that are not blank; a line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the messaging options dialog decides: the interval arithmetic, loading and saving the
 // message list, and the order of the save-first prompt, file dialogs and saves. The dialog's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program-wide messaging settings: edited by the options dialog, used by the scheduler.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lenient leading-number reading shared by every numeric field (octets, port, interval).
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The players window's actions as command templates: "{slot}", "{ip}", "{name}" and "{text}"
 // are filled in from a player and the text typed. Each saved server may carry its own

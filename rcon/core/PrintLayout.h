@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a printed console looks like, apart from the printer: a banner indented by ten character
 // cells, an empty line, then the console's lines, broken where they would pass the printable

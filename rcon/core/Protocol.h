@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Request texts and the datagram layout spoken with the game server.
 #include <string>

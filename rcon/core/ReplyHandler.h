@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns arriving datagrams into reply pieces, and those into console text.
 //

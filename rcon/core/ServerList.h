@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved servers shared by the window and the command-line tool: each server's name, host,
 // port and options, named groups of servers, the recent list and the program's options.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The services the saved servers are kept with: the servers file, the desktop's secret store
 // for passwords, and host name look-ups. The platform layer implements them; tests fake them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One server and everything that belongs to it: the target (read from the fields' texts at
 // every send), the console and its document, the reply handling, the message scheduler and its

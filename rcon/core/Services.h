@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services the core decides with, as small interfaces. The core never waits,
 // sleeps or touches a socket, dialog, file or clock itself: the platform layer implements

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Requests whose traffic never shows in the console (the players list, completion words): one
 // request at a time over a socket of their own, answered once with the joined reply. A second

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The status reply ("statusResponse") parsed into settings and players, and the fixed-width
 // report the console shows for it.

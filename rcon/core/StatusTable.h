@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The players on a server, read from the rcon command "status" or, without the password, from
 // the status reply. Two table layouts are in use:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding and starting the system-information tool from the About box. The tool's location
 // comes from two registry values; the platform layer decides what the "registry" holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape of the text files the program writes (console and message list): the text, then one
 // line end unless the text already ends with one, so that a file saved, opened and saved again

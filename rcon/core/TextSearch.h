@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding text in the console's bytes, and the code page's letter cases that a search without
 // "match case" folds together. The bytes are searched as received: a match may not span what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the main window's controls stand for a given client size, in pixels. The console and
 // the command line stretch; the block of fields below keeps its distance from the bottom edge.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real platform services of a running program, owned in one place, and a session with its
 // own socket, messaging timer and clock for each main window.

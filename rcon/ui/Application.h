@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's windows: each main window with a session of its own (socket, timer, console,
 // messaging) and a notification-area icon of its own, all sharing one message list. It also

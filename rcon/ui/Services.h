@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services a window works with, handed in so that tests can put fakes in their
 // place. Production builds take them from AppServices. A window's session brings its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fake game server that answers by itself while the test's event loop runs: "echo TEXT"
 // with TEXT (unless it has no echo), "getstatus" with a status reply, any other rcon command

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // vortane-rcon run as a separate process against the fake game server. Every wait has a timeout.
 #include <QProcess>

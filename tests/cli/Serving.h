@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // vortane-rcon run while the test's own event loop serves the answering fakes, and its JSON
 // output checked against docs/vortane-rcon.schema.json. Every wait has a timeout.

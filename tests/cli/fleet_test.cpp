@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vortane-rcon end to end against answering fakes on 127.0.0.1 and ::1: host names, fleets in
 // text and JSON, the end marker, the deadline, colour and write errors.
 #include <QDeadlineTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vortane-rcon --messages: the rotation goes out pass after pass until a signal or a refusal.
 #include <QFile>
 #include <QTemporaryDir>

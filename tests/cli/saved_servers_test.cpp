@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vortane-rcon with saved servers: @NAME, @GROUP and @all from the servers file, passwords from a
 // real Secret Service (the test runs itself again through tests/keyring/with-keyring.sh), then
 // the password command, and the environment before both.

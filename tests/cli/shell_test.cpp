@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vortane-rcon's interactive shell through a real pseudo-terminal: a prompt naming the server,
 // history kept across two runs, Tab completion from the server's lists, Ctrl+D to leave.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vortane-rcon writing to a terminal: UTF-8, colour codes as colours, and nothing in a reply
 // can steer the terminal. A pseudo-terminal stands in for the user's.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vortane-rcon end to end: requests, replies, status as JSON, standard input and exit statuses.
 #include <sys/stat.h>
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server session on fakes: what leaves for the server, what reaches the console, and what
 // the view is told, with a virtual clock and a hand-driven timer.
 #include "core/ServerSession.h"

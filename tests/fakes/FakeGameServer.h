@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small game server for tests: a UDP socket on 127.0.0.1 that records what it receives and
 // answers when told to. Every wait has a timeout.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host name look-up that answers from a table, only when told to (answer()), so that a test
 // never sends a DNS query. Names not in the table do not resolve.

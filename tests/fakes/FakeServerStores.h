@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fakes of the servers file and the secret store. The store answers only when told to
 // (answer()), as a real one answers later through the event loop; what it was asked is recorded.

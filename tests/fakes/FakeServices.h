@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fakes for the services: message boxes and file dialogs answer from scripts and record what
 // they were asked; the timer records intervals and ticks on demand; the clock is set by hand;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The side channel's own logic over a fake socket and timer, on the test's virtual clock: a test
 // reads what was sent from socket.sent, answers with socket.reply() and ends the quiet period

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A notification area for offscreen tests: says whether it exists and records the one icon.
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window and its session wired to fakes (socket, timer, clock, boxes, dialogs, tray) and
 // real files, for widget tests. An end-to-end test puts a real socket or timer in before open().

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keyboard input as a user gives it: every key goes to whichever widget has the focus now.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a test inside a real, unlocked Secret Service: the first run starts the keyring through
 // with-keyring.sh and runs the same program again inside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved servers end to end against a real Secret Service (the test runs itself again through
 // tests/keyring/with-keyring.sh): one run of the window saves a server with its password, a
 // second run connects to it and sends a command over UDP to a game server on 127.0.0.1. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Passwords against a real Secret Service (run through with-keyring.sh): stored, read back and
 // deleted, and never found in plain bytes anywhere under the temporary home. Run with a session
 // bus that does not exist, the store says that no secret store answered.

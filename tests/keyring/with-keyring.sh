@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command against a real, unlocked Secret Service: gnome-keyring on a private session
 # bus, with HOME and the XDG folders in a temporary folder that is removed afterwards. The
 # command finds that folder in HOME (and RCON_KEYRING_HOME), so it can search it afterwards.

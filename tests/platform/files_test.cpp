@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Console documents on real files in a temporary folder.
 #include <sys/resource.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Host names through the real resolver, with localhost only: any other name would send a DNS
 // query off the machine. Names that do not resolve are the fake's business.
 #include <QTest>

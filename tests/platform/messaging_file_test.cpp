@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the messaging file is kept: beside the program when it can be, else in the user's
 // configuration folder.
 #include <QDir>

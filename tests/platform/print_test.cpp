@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed console, written to PDF and read back as text.
 #include <QPrinterInfo>
 #include <QProcess>

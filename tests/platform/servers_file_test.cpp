@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The servers file on disk: what is saved comes back, a hand-edited file loses only its broken
 // entries with one message, and names in any script round-trip.
 #include <QFile>

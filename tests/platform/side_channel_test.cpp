@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The side channel over real UDP on 127.0.0.1: a reply split over two datagrams comes back
 // joined, from a local port of the channel's own.
 #include <QTest>

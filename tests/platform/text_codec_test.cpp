@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one conversion between the program's 8-bit text and Qt's strings.
 #include <QTest>
 #include <string>

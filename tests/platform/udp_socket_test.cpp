@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's socket when its usual local port is taken, as by a second copy of the program:
 // it binds another free port and still sends and receives.
 #include <QTest>

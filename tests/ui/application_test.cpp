@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows as a whole, with the real services: two windows each talking to its own
 // server over UDP on 127.0.0.1, and a real process keeping its unsaved console when SIGTERM
 // comes.

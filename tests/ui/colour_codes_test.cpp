@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > Colour Codes in the console: off by default, escapes hidden and text coloured when
 // ticked, the choice kept in the saved servers' file, and the bytes themselves never touched.
 #include <QClipboard>
@@ -38,6 +39,7 @@ class ColourCodesTest : public QObject {
     fakes::TestWindow t;
     t.open();
     t.contactServer();
+    const std::size_t savesBefore = t.serversFile.saved.size();  // the recent list's
     QAction* colourCodes = t.action(QStringLiteral("mnuViewColourCodes"));
     QVERIFY(!colourCodes->isChecked());  // the design's look until asked
     const std::string line = "^1ab ^0grey ^7white^^2x";
@@ -54,7 +56,7 @@ class ColourCodesTest : public QObject {
     QCOMPARE(columnOf(view, line.size() - 1), 14);
     QVERIFY(countPixels(view, false) > 0);
     QVERIFY(countPixels(view, true) > 0);
-    QCOMPARE(t.serversFile.saved.size(), std::size_t(1));
+    QCOMPARE(t.serversFile.saved.size(), savesBefore + 1);
     QVERIFY(t.serversFile.saved.back().options.colourCodes);
 
     // Copy and Save keep every byte as received, escapes included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+Space in the command line, against a fake server answering cmdlist and cvarlist over
 // the side channel, on the virtual clock.
 #include <QAbstractItemView>

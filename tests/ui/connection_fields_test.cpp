@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection fields as a user drives them: focus chain, octet check, port at every key.
 #include <QTest>
 

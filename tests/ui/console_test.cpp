@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console as a user meets it: appends, scrolling, wrapping, selection, copying.
 #include <QAccessible>
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu as a user drives it: the save-first prompt on closing, saving, opening, printing.
 #include <QAction>
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Find... and the rest of the Edit menu, as a user meets them in the main window.
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu: the read-me viewer and the About box, each shown while the main window waits,
 // and the About box's system-information button with this platform's real look-up (the tool it
 // finds is recorded, not run).

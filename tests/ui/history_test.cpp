@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command history in the command line: Up and Down as in a shell.
 #include <QTest>
 

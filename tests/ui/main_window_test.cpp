@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: commands leave through the session, replies come back into the console.
 // One case goes over real UDP on 127.0.0.1; the rest read the fake socket's record.
 #include <QAction>

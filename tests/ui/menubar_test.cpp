@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both menu bars read clearly whether their window is active, inactive or disabled: the text of
 // every item stands out from the bar behind it by at least 4.5 : 1 (WCAG contrast), measured on
 // the painted pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messaging: the Messaging menu and the scheduler sending the list. The ticks come from a fake
 // timer; one case sends over real UDP on 127.0.0.1.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messaging options dialog driven as a user drives it: keys, clicks and its File menu, with
 // real files in the program folder and scripted message boxes and file dialogs. The dialog's
 // decisions are tested on their own in tests/core; here, the controls and their wiring.

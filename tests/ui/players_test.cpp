@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Server > Players... over the fakes and a virtual clock: the list, its refreshes, the actions
 // and the fallback to the status reply. The window's own traffic goes over its side channel.
 #include <QAction>

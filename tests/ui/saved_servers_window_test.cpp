@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved and recent servers in the main window, over the fakes of the servers file, the secret
 // store and the host look-up: Connect and Recent fill the fields, names are looked up without
 // blocking, the caption names the server, and the start-up fields.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Saved Servers dialog over fakes of the servers file and the secret store, driven as a user
 // drives it: Save Current, Connect, Edit, Delete and the start-up option.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window shell: the layout at real window sizes, and the notification-area icon that
 // stands in for the minimised window.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Get Status" end to end: the request on the wire and the report in the console.
 #include <QAction>
 #include <QTest>

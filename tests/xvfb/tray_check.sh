@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Minimise to the notification area of a real panel (Xvfb, openbox, trayer) and come back: the
 # window leaves the screen and the taskbar for exactly one icon, only the right button opens the
 # icon's menu, Restore brings the window back in the normal state at its normal size, replies

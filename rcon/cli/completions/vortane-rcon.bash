@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for vortane-rcon: options, their values, and the saved @NAMEs.
 _vortane_rcon() {
   local cur prev

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fish completion for vortane-rcon: options, their values, and the saved @NAMEs.
 complete -c vortane-rcon -f
 complete -c vortane-rcon -s p -l password -x -d 'The rcon password (visible to other users)'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Host names to IPv4 addresses through QHostInfo, without blocking: the answer comes later
 // through the event loop. Lookups still pending when the resolver goes are abandoned.

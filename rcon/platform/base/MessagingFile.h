@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the messaging file lives. Beside the program, as it always has, when that folder can be
 // written or the file is already there; an installed copy (the program in /usr/bin) keeps it in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files through Qt: whole-file reads, and writes that replace the file in one step (QSaveFile).
 #include "core/Services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Server passwords in the desktop's secret store (Secret Service or KWallet, through
 // QtKeychain), under the service "VortaneRcon" and keyed by the server's name. Nothing is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The servers file, shared by the window and the command-line tool: an INI file read and
 // written through QSettings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The side channel on real UDP: a socket of its own on any free local port, so that its
 // requests and replies never mix with the console's.

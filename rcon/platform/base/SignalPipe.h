@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Process signals (SIGINT, SIGTERM, SIGHUP...) turned into a Qt signal on the event loop: the
 // handler only writes a byte to a pipe, which is all a signal handler may safely do. One at a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program keeps state that is neither configuration nor a document: command history,
 // console lines that left a full console, consoles rescued when the desktop closed the program.

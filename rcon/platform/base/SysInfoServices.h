@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the About box's system-information button needs from this platform. There is no system
 // registry here, so a small one of our own answers the one look-up that names the tool: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place where the program's 8-bit text meets Qt's Unicode strings. Bytes map to
 // characters through Windows-1252, its five undefined bytes to the C1 controls of the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A repeating timer for the core's Timer interface; ticks arrive on the UI thread, both to the
 // core's handler and as a signal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The datagram socket of a session: sends requests and hands arriving datagrams on in bounded
 // batches, so that a flood never keeps the event loop from running.

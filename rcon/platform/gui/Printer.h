@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the console: one synchronous job, no dialog.
 #include <QString>

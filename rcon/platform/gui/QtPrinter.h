@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console printed with QPainter on a QPrinter, so that the banner and the pages are ours:
 // QTextDocument::print would add page numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notification-area icon that stands in for the minimised main window. The platform opens
 // the context menu on a right-button click; no other mouse action on the icon does anything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One geometry scheme for every window: positions come as rcon::Rect in pixels, either from the
 // main window's layout or from a dialog's design position in twips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's common look: dark red windows, black boxes with orange text, brown frames,
 // and a fixed-pitch console font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Secondary windows are shown modeless while the main window is disabled; however the
 // secondary window closes, the main window is enabled again and takes the focus.

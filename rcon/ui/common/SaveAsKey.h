@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ctrl+A is Save As in this program, not select-all: in a window with that menu item, every
 // text box lets the window's shortcut have the keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window of the program shares: its object name, caption and icon, and for the
 // secondary windows the tool-window frame.

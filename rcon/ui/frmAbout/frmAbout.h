@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: the program's name, version and a few words, and a button that starts the
 // system's own information tool.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message list box. The document keeps no line-end style, so its text comes back with every
 // line break as CR LF; the options logic keeps an unedited file's own bytes itself.

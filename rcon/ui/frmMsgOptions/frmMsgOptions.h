@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The messaging options dialog: the interval and its unit, the messaging file and the message
 // list. The decisions live in rcon::MessagingOptions; this window owns the controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws a player's name in its colours. Black is drawn in a grey that reads on the black list.
 #include <QStyledItemDelegate>

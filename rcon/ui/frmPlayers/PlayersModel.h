@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The players list as a table model, updated in place at each refresh: rows that stay keep
 // their place, so the view, its sorting and its selection survive.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Server > Players...: the players of the main window's server, refreshed in the background
 // over a side channel (its traffic never shows in the console), with actions on the selected

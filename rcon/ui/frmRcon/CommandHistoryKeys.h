@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Up and Down in the command line browse the commands sent in this run, as a shell does.
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ctrl+Space in the command line completes the word before the caret from the server's command
 // and variable names and from the commands sent before. The server's names are fetched once

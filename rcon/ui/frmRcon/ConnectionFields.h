@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The connection fields of the main window: four octet boxes, the port and the password. Their
 // texts go to the session as they change; the session reads them at every send. The rules live

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console's selection: a range of byte offsets in the buffer between the point where it
 // started and the caret, kept within the text however the text changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console: a read-only view that paints only the visible rows of the core's
 // console buffer, so that the text is held once, as bytes, and an append costs the same however

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What assistive technology reads of the console: the view paints its own text, so a screen
 // reader learns it through this interface. Offsets are the buffer's byte offsets: each byte of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's selection, copying, keys, mouse and context menu.
 #include <QApplication>
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Edit menu: copying and selecting the console (or the text field being edited), and
 // finding text in the console through a small find box. The search runs over the console's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The File menu: the session's console as a document (New, Open, Save, Save As), printing it,
 // and Exit, which closes the window through its save-first prompt.

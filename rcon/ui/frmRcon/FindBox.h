@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Edit > Find...: a small box in the program's look that asks what to find in the console, with
 // match case and a direction. It only gathers the question; the Edit menu's part answers it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Help menu: the read-me viewer and the About box, each shown while the main window waits.
 #include <QObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls: the console, the command line, the connection fields, their
 // labels and frames. Each carries its design name as objectName().

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menu bar and the notification icon's pop-up menu. Each item carries its
 // design name as objectName(), where tests and accessibility tools find it.

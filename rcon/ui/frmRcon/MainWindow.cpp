@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmRcon/MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QMenuBar>
 
 #include "platform/base/MessagingFile.h"

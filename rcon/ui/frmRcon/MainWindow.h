@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: a view of one server session. It maps the user's keys and menu choices to
 // session calls and the session's events to its widgets; the subsystems hang off it as parts,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Messaging menu: starts and stops the session's message scheduler, and opens the options
 // dialog while messaging is stopped.

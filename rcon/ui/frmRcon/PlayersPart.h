@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Server > Players...: opens the players window, one per main window, made on first use.
 #include <QObject>

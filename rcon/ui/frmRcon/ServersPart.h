@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Server > Saved Servers... and Server > Recent: fill the window's connection fields from a
 // saved or recent server (a host name is looked up first, without blocking), name a saved

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window shell: lays the controls out at every size, and hides the minimised window behind
 // a notification-area icon.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The View menu: colour codes rendered in the console or shown as received. The choice is kept
 // between runs among the program's options in the saved servers' file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The read-me viewer: Readme.txt from the program's folder (else, installed, from the package's
 // document folder) in a read-only console-styled box.

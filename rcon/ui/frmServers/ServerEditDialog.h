@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The save and edit dialog of the saved servers: name, host, port, password and "Remember
 // password". It only gathers the values; OK asks a check given by the owner, which explains a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Saved Servers dialog: the saved servers by name, host and port; Connect, Save Current,
 // Edit and Delete; and the "Open the last server at start" option. It knows nothing of the main

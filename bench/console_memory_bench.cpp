@@ -8,28 +8,13 @@
 #include <QFile>
 #include <string>
 
+#include "ResidentMemory.h"
 #include "fakes/TestWindow.h"
 #include "ui/frmRcon/ConsoleView.h"
 
 namespace {
 
 constexpr std::size_t kMiB = 1024 * 1024;
-
-double ResidentMiB(const char* field = "VmRSS:") {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith(field)) {
-      return line.mid(static_cast<qsizetype>(std::strlen(field)))
-                 .trimmed()
-                 .split(' ')
-                 .first()
-                 .toDouble() /
-             1024.0;
-    }
-  }
-  return 0;
-}
 
 std::string Line(std::size_t i) {
   std::string line = "line " + std::to_string(i) + " of the server's answer:";
@@ -38,7 +23,7 @@ std::string Line(std::size_t i) {
 }
 
 void Report(benchmark::State& state, double emptyMiB, std::size_t textBytes) {
-  const double fullMiB = ResidentMiB();
+  const double fullMiB = residentMiB();
   const double textMiB = static_cast<double>(textBytes) / static_cast<double>(kMiB);
   state.counters["empty_MiB"] = emptyMiB;
   state.counters["full_MiB"] = fullMiB;
@@ -53,7 +38,7 @@ void BM_ResidentAfterAppends(benchmark::State& state) {
     fakes::TestWindow t;
     t.open();
     QCoreApplication::processEvents();
-    const double empty = ResidentMiB();
+    const double empty = residentMiB();
     const std::size_t target = static_cast<std::size_t>(state.range(0)) * kMiB;
     std::string batch;
     for (std::size_t i = 0; t.session->console().buffer.size() < target; ++i) {
@@ -75,7 +60,7 @@ void BM_ResidentAfterReplace(benchmark::State& state) {
     fakes::TestWindow t;
     t.open();
     QCoreApplication::processEvents();
-    const double empty = ResidentMiB();
+    const double empty = residentMiB();
     std::string text;
     for (std::size_t i = 0; text.size() < static_cast<std::size_t>(state.range(0)) * kMiB; ++i) {
       text += Line(i);

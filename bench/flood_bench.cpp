@@ -18,25 +18,11 @@
 #include <thread>
 
 #include "QtBenchMain.h"
+#include "ResidentMemory.h"
 #include "fakes/TestWindow.h"
 #include "platform/base/UdpSocket.h"
 
 namespace {
-
-double residentMiB(const char* field) {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith(field)) {
-      return line.mid(static_cast<qsizetype>(std::strlen(field)))
-                 .trimmed()
-                 .split(' ')[0]
-                 .toDouble() /
-             1024.0;
-    }
-  }
-  return 0;
-}
 
 // Sends count print replies of size bytes to port, at most perSecond a second (0: no pace).
 void flood(std::uint16_t port, std::size_t count, std::size_t size, std::size_t perSecond,

@@ -25,7 +25,7 @@ std::string openRefusal(const ReadResult& result) {
     case ReadResult::Status::NotRegular:
       return "It is not a regular file.";
     case ReadResult::Status::TooLarge:
-      return "It is larger than " + std::to_string(kMaxOpenBytes / (1024 * 1024)) +
+      return "It is larger than " + std::to_string(kMaxOpenBytes / (std::uint64_t{1024} * 1024)) +
              " MiB, more than the console can hold.";
     case ReadResult::Status::NotFound:
       return "The file does not exist.";

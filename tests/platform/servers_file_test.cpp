@@ -121,7 +121,8 @@ class ServersFileTest : public QObject {
     QVERIFY(QDir(dir.path()).mkdir("folder.ini"));
     QVERIFY(!platform::ServersFile(dir.filePath("folder.ini")).load().problems.empty());
     const QString binary = dir.filePath("binary.ini");
-    appendRaw(binary, QByteArray("\0\xff\xfe[[[\n=\n\\\\\\", 16));
+    const char junk[] = "\0\xff\xfe[[[\n=\n\\\\\\";
+    appendRaw(binary, QByteArray(junk, sizeof junk - 1));
     const rcon::ServersLoad loaded = platform::ServersFile(binary).load();
     QVERIFY(loaded.servers.servers().empty());
     // Saving where a folder stands fails with a message.
